@@ -1,0 +1,84 @@
+#include "engine/calculation.h"
+
+#include "engine/format.h"
+#include "engine/formula.h"
+#include "engine/text.h"
+#include "reports/report.h"
+
+const wchar_t kDefaultVerdict[] = L"请核对输入参数后重新计算";
+
+namespace {
+
+const wchar_t kFailedOutputsNote[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";
+
+// Evaluates every output in order; later formulas see earlier outputs.
+// Returns true when any output failed.
+bool EvaluateOutputs(const ToolDef& tool, const double* inputValues, double* outputValues) {
+    bool anyFailed = false;
+    for (int i = 0; i < tool.outputCount; ++i) {
+        int32_t failed = 0;
+        outputValues[i] = EvaluateFormula(tool, tool.outputs[i].formula, inputValues, outputValues, &failed);
+        if (failed) anyFailed = true;
+    }
+    return anyFailed;
+}
+
+void AppendOutputLines(const ToolDef& tool, const double* outputValues, wchar_t* resultText,
+                       int32_t resultCapacity) {
+    for (int i = 0; i < tool.outputCount; ++i) {
+        const OutputField& output = tool.outputs[i];
+        wchar_t valueText[128];
+        FormatValue(output.format, outputValues[i], valueText, 128);
+        wchar_t line[256];
+        if (output.unit && output.unit[0])
+            FormatCut(line, 256, L"%ls：%ls %ls\r\n", output.label, valueText, output.unit);
+        else
+            FormatCut(line, 256, L"%ls：%ls\r\n", output.label, valueText);
+        AppendCut(resultText, resultCapacity, line);
+    }
+}
+
+// The first rule that applies, or null. A condition that fails to evaluate
+// does not apply.
+const VerdictRule* ChooseRule(const ToolDef& tool, const double* inputValues, const double* outputValues) {
+    for (int i = 0; i < tool.ruleCount; ++i) {
+        const VerdictRule& rule = tool.rules[i];
+        if (!rule.condition || !rule.condition[0]) return &rule;
+        int32_t failed = 0;
+        double value = EvaluateFormula(tool, rule.condition, inputValues, outputValues, &failed);
+        if (!failed && value != 0) return &rule;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+int32_t RunCalculation(const ToolDef& tool, const double* inputValues, wchar_t* resultText,
+                       int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity,
+                       int32_t* level, wchar_t* lastResult, int32_t lastResultCapacity) {
+    CopyCut(lastResult, lastResultCapacity, L"");
+    CopyCut(verdictText, verdictCapacity, L"");
+    CopyCut(resultText, resultCapacity, L"");
+    *level = LevelNormal;
+
+    if (tool.reportKind != ReportNone) {
+        *level = RunReport(tool.reportKind, tool, inputValues, resultText, resultCapacity, verdictText,
+                           verdictCapacity);
+        CopyCut(lastResult, lastResultCapacity, resultText);
+        return *level;
+    }
+
+    double outputValues[kMaxOutputs] = {};
+    bool anyFailed = EvaluateOutputs(tool, inputValues, outputValues);
+    AppendOutputLines(tool, outputValues, resultText, resultCapacity);
+    if (anyFailed) AppendCut(resultText, resultCapacity, kFailedOutputsNote);
+
+    if (const VerdictRule* rule = ChooseRule(tool, inputValues, outputValues)) {
+        CopyCut(verdictText, verdictCapacity, rule->verdict);
+        *level = rule->level;
+    }
+    if (verdictText[0] == L'\0') CopyCut(verdictText, verdictCapacity, kDefaultVerdict);
+
+    CopyCut(lastResult, lastResultCapacity, resultText);
+    return *level;
+}

@@ -1,0 +1,14 @@
+// One calculation run: input values in, result text, verdict and level out,
+// all in buffers owned by the caller.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/tool_def.h"
+
+// Used when no rule applies or the chosen rule has no verdict.
+extern const wchar_t kDefaultVerdict[];
+
+int32_t RunCalculation(const ToolDef& tool, const double* inputValues, wchar_t* resultText,
+                       int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity,
+                       int32_t* level, wchar_t* lastResult, int32_t lastResultCapacity);

@@ -1,0 +1,332 @@
+#include "engine/formula.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// ---- characters ----------------------------------------------------------
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+bool IsNameChar(char c) { return IsNameStart(c) || IsDigit(c); }
+bool IsTrue(double v) { return v != 0; }  // NaN counts as true
+
+void SkipBlanks(EvalContext* ctx) {
+    while (IsBlank(*ctx->cursor)) ++ctx->cursor;
+}
+
+char Peek(const EvalContext* ctx, int offset = 0) {
+    // Never look past the terminator.
+    for (int i = 0; i < offset; ++i)
+        if (ctx->cursor[i] == '\0') return '\0';
+    return ctx->cursor[offset];
+}
+
+double Fail(EvalContext* ctx) {
+    ctx->errorFlag = 1;
+    return 0;
+}
+
+// Counts one nesting step; false when the bound is passed.
+bool Enter(EvalContext* ctx) {
+    if (ctx->tooDeep) return false;
+    if (++ctx->depth > kMaxFormulaDepth) {
+        ctx->tooDeep = true;
+        ctx->errorFlag = 1;
+        return false;
+    }
+    return true;
+}
+
+struct DepthGuard {
+    EvalContext* ctx;
+    ~DepthGuard() { --ctx->depth; }
+};
+
+// ---- function tables -----------------------------------------------------
+
+double Cbrt(double x) {
+    const double third = 0.3333333333333333;
+    return x >= 0 ? std::pow(x, third) : -std::pow(-x, third);
+}
+double Sign(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+
+struct UnaryFunction {
+    const char* name;
+    double (*apply)(double x, bool* fails);
+};
+
+const UnaryFunction kUnaryFunctions[] = {
+    {"abs", [](double x, bool*) { return std::fabs(x); }},
+    {"cbrt", [](double x, bool*) { return Cbrt(x); }},
+    {"ceil", [](double x, bool*) { return std::ceil(x); }},
+    {"exp", [](double x, bool*) { return std::exp(x); }},
+    {"floor", [](double x, bool*) { return std::floor(x); }},
+    {"log", [](double x, bool* fails) { return (*fails = x <= 0) ? 0 : std::log(x); }},
+    {"log10", [](double x, bool* fails) { return (*fails = x <= 0) ? 0 : std::log10(x); }},
+    {"round", [](double x, bool*) { return std::floor(x + 0.5); }},
+    {"sign", [](double x, bool*) { return Sign(x); }},
+    {"sqrt", [](double x, bool* fails) { return (*fails = x < 0) ? 0 : std::sqrt(x); }},
+};
+
+struct BinaryFunction {
+    const char* name;
+    double (*apply)(double a, double b, bool* fails);
+};
+
+const BinaryFunction kBinaryFunctions[] = {
+    {"max", [](double a, double b, bool*) { return a > b ? a : b; }},
+    {"min", [](double a, double b, bool*) { return a < b ? a : b; }},
+    {"mod", [](double a, double b, bool* fails) { return (*fails = b == 0) ? 0 : std::fmod(a, b); }},
+    {"pow", [](double a, double b, bool*) { return std::pow(a, b); }},
+};
+
+template <typename Entry, size_t N>
+const Entry* FindFunction(const Entry (&table)[N], const char* name) {
+    for (const Entry& entry : table)
+        if (std::strcmp(entry.name, name) == 0) return &entry;
+    return nullptr;
+}
+
+// ---- names ---------------------------------------------------------------
+
+double LookUpVariable(EvalContext* ctx, const char* name) {
+    const ToolDef& tool = *ctx->tool;
+    for (int i = 0; i < tool.inputCount; ++i)
+        if (std::strcmp(tool.inputs[i].key, name) == 0) return ctx->inputValues[i];
+    for (int i = 0; i < tool.outputCount; ++i)
+        if (std::strcmp(tool.outputs[i].key, name) == 0) return ctx->outputValues[i];
+    return Fail(ctx);
+}
+
+// ---- grammar, lowest precedence first ------------------------------------
+
+double ParseExpression(EvalContext* ctx);
+
+/* <operand> = "(" <expression> ")" | "-" <operand> | "+" <operand> | "!" <operand>
+             | <number> | <name> | <name> "(" <expression> ["," <expression>] ")" */
+double ParseOperand(EvalContext* ctx);
+
+double ParseCall(EvalContext* ctx, const char* name) {
+    ++ctx->cursor;  // "("
+    double first = ParseExpression(ctx);
+    double second = 0;
+    bool twoArguments = false;
+    SkipBlanks(ctx);
+    if (Peek(ctx) == ',') {
+        ++ctx->cursor;
+        second = ParseExpression(ctx);
+        twoArguments = true;
+    }
+    SkipBlanks(ctx);
+    if (Peek(ctx) == ')')
+        ++ctx->cursor;
+    else
+        ctx->errorFlag = 1;  // the function is applied all the same
+
+    bool fails = false;
+    double value;
+    if (twoArguments) {
+        const BinaryFunction* fn = FindFunction(kBinaryFunctions, name);
+        if (!fn) return Fail(ctx);
+        value = fn->apply(first, second, &fails);
+    } else {
+        const UnaryFunction* fn = FindFunction(kUnaryFunctions, name);
+        if (!fn) return Fail(ctx);
+        value = fn->apply(first, &fails);
+    }
+    return fails ? Fail(ctx) : value;
+}
+
+double ParseName(EvalContext* ctx) {
+    char name[kMaxKeyLength + 1];
+    int length = 0;
+    // A longer run stays unread and fails later as trailing text.
+    while (length < kMaxKeyLength && IsNameChar(Peek(ctx))) name[length++] = *ctx->cursor++;
+    name[length] = '\0';
+    SkipBlanks(ctx);
+    if (Peek(ctx) == '(') return ParseCall(ctx, name);
+    return LookUpVariable(ctx, name);
+}
+
+double ParseNumber(EvalContext* ctx) {
+    char* end = nullptr;
+    double value = std::strtod(ctx->cursor, &end);
+    if (end == ctx->cursor) return Fail(ctx);
+    ctx->cursor = end;
+    return value;
+}
+
+double ParseOperand(EvalContext* ctx) {
+    if (!Enter(ctx)) return 0;
+    DepthGuard guard{ctx};
+    SkipBlanks(ctx);
+    char c = Peek(ctx);
+    if (c == '(') {
+        ++ctx->cursor;
+        double value = ParseExpression(ctx);
+        SkipBlanks(ctx);
+        if (Peek(ctx) == ')')
+            ++ctx->cursor;
+        else
+            ctx->errorFlag = 1;
+        return value;
+    }
+    if (c == '-') {
+        ++ctx->cursor;
+        return -ParseOperand(ctx);
+    }
+    if (c == '+') {
+        ++ctx->cursor;
+        return ParseOperand(ctx);
+    }
+    if (c == '!') {
+        ++ctx->cursor;
+        return ParseOperand(ctx) == 0 ? 1 : 0;
+    }
+    if (IsDigit(c) || c == '.') return ParseNumber(ctx);
+    if (IsNameStart(c)) return ParseName(ctx);
+    return Fail(ctx);
+}
+
+/* <power> = <operand> ["^" <power>] */
+double ParsePower(EvalContext* ctx) {
+    if (!Enter(ctx)) return 0;
+    DepthGuard guard{ctx};
+    double base = ParseOperand(ctx);
+    SkipBlanks(ctx);
+    if (Peek(ctx) != '^') return base;
+    ++ctx->cursor;
+    double exponent = ParsePower(ctx);
+    return std::pow(base, exponent);
+}
+
+/* <term> = <power> {("*" | "/" | "%") <power>}   ("**" is no operator) */
+double ParseTerm(EvalContext* ctx) {
+    double value = ParsePower(ctx);
+    for (;;) {
+        SkipBlanks(ctx);
+        char c = Peek(ctx);
+        if (c == '*') {
+            if (Peek(ctx, 1) == '*') return value;
+            ++ctx->cursor;
+            value *= ParsePower(ctx);
+        } else if (c == '/' || c == '%') {
+            ++ctx->cursor;
+            double divisor = ParsePower(ctx);
+            if (divisor == 0) return Fail(ctx);  // the whole term is 0
+            value = c == '/' ? value / divisor : std::fmod(value, divisor);
+        } else {
+            return value;
+        }
+    }
+}
+
+/* <sum> = <term> {("+" | "-") <term>} */
+double ParseSum(EvalContext* ctx) {
+    double value = ParseTerm(ctx);
+    for (;;) {
+        SkipBlanks(ctx);
+        char c = Peek(ctx);
+        if (c != '+' && c != '-') return value;
+        ++ctx->cursor;
+        double right = ParseTerm(ctx);
+        value = c == '+' ? value + right : value - right;
+    }
+}
+
+enum class Comparison { None, Less, LessEqual, Greater, GreaterEqual, Equal, NotEqual };
+
+// Reads a comparison operator, or nothing when there is none.
+Comparison ReadComparison(EvalContext* ctx) {
+    char c = Peek(ctx);
+    bool equalsFollows = Peek(ctx, 1) == '=';
+    Comparison op = Comparison::None;
+    int length = 2;
+    if (c == '<') op = equalsFollows ? Comparison::LessEqual : (length = 1, Comparison::Less);
+    else if (c == '>') op = equalsFollows ? Comparison::GreaterEqual : (length = 1, Comparison::Greater);
+    else if (c == '=' && equalsFollows) op = Comparison::Equal;
+    else if (c == '!' && equalsFollows) op = Comparison::NotEqual;
+    if (op != Comparison::None) ctx->cursor += length;
+    return op;
+}
+
+/* <comparison> = <sum> [("<=" | ">=" | "==" | "!=" | "<" | ">") <sum>] */
+double ParseComparison(EvalContext* ctx) {
+    double left = ParseSum(ctx);
+    SkipBlanks(ctx);
+    Comparison op = ReadComparison(ctx);
+    if (op == Comparison::None) return left;
+    double right = ParseSum(ctx);
+    bool holds = false;
+    switch (op) {
+        case Comparison::Less: holds = left < right; break;
+        case Comparison::LessEqual: holds = left <= right; break;
+        case Comparison::Greater: holds = left > right; break;
+        case Comparison::GreaterEqual: holds = left >= right; break;
+        case Comparison::Equal: holds = left == right; break;
+        case Comparison::NotEqual: holds = left != right; break;
+        case Comparison::None: break;
+    }
+    return holds ? 1 : 0;
+}
+
+/* <and> = <comparison> {"&&" <comparison>} */
+double ParseAnd(EvalContext* ctx) {
+    double value = ParseComparison(ctx);
+    for (;;) {
+        SkipBlanks(ctx);
+        if (Peek(ctx) != '&' || Peek(ctx, 1) != '&') return value;
+        ctx->cursor += 2;
+        double right = ParseComparison(ctx);
+        value = IsTrue(value) && IsTrue(right) ? 1 : 0;
+    }
+}
+
+/* <or> = <and> {"||" <and>} */
+double ParseOr(EvalContext* ctx) {
+    double value = ParseAnd(ctx);
+    for (;;) {
+        SkipBlanks(ctx);
+        if (Peek(ctx) != '|' || Peek(ctx, 1) != '|') return value;
+        ctx->cursor += 2;
+        double right = ParseAnd(ctx);
+        value = IsTrue(value) || IsTrue(right) ? 1 : 0;
+    }
+}
+
+/* <expression> = <or> ["?" <expression> ":" <expression>] */
+double ParseExpression(EvalContext* ctx) {
+    if (!Enter(ctx)) return 0;
+    DepthGuard guard{ctx};
+    double condition = ParseOr(ctx);
+    SkipBlanks(ctx);
+    if (Peek(ctx) != '?') return condition;
+    ++ctx->cursor;
+    double whenTrue = ParseExpression(ctx);
+    SkipBlanks(ctx);
+    if (Peek(ctx) == ':')
+        ++ctx->cursor;
+    else
+        ctx->errorFlag = 1;
+    double whenFalse = ParseExpression(ctx);
+    return IsTrue(condition) ? whenTrue : whenFalse;
+}
+
+}  // namespace
+
+double EvaluateFormula(const ToolDef& tool, const char* formula, const double* inputValues,
+                       const double* outputValues, int32_t* failed) {
+    *failed = 1;
+    if (!formula || !*formula) return 0;
+    EvalContext ctx{&tool, inputValues, outputValues, formula, 0, 0, false};
+    double value = ParseExpression(&ctx);
+    if (ctx.tooDeep) return 0;
+    SkipBlanks(&ctx);
+    if (*ctx.cursor != '\0' || ctx.errorFlag || !std::isfinite(value)) return value;
+    *failed = 0;
+    return value;
+}

@@ -1,0 +1,26 @@
+// The few platform services the portable code needs. The Windows build calls
+// the Win32 functions; the native build has its own layer giving the same
+// bytes for every text this program writes.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+// UTF-16 (Windows) or UTF-32 (Linux) text with its terminator to UTF-8 in
+// one conversion. Returns the bytes written, terminator included, or 0 when
+// the whole text does not fit in capacity bytes.
+int ConvertToUtf8(const wchar_t* text, char* out, int capacity);
+
+// Widens an ASCII text with its terminator, as the ANSI code page does for
+// ASCII. Returns the characters written, terminator included, or 0 when it
+// does not fit.
+int WidenAscii(const char* text, wchar_t* out, int capacity);
+
+struct LocalTime {
+    int32_t year, month, day, hour, minute, second;
+};
+
+LocalTime ReadLocalTime();
+
+// Opens a file by a wide path, as fopen does with mode ("rb", "wb", "ab").
+FILE* OpenFile(const wchar_t* path, const char* mode);

@@ -1,0 +1,70 @@
+// The constant record that makes this program one particular clinical tool.
+#pragma once
+
+#include <cstdint>
+
+enum ReportKind : int32_t {
+    ReportNone = 0,
+    ReportNurseRoster = 1,
+    ReportDosingTimetable = 2,
+    ReportBloodCollectionOrder = 3,
+    ReportCriticalValues = 4,
+    ReportHighAlertDrugs = 5,
+    ReportCompatibilityCheck = 6,
+    ReportFollowUpPlan = 7,
+    ReportSurgicalSafetyChecklist = 8,
+    ReportHandoverTemplate = 9,
+    ReportInfusionCard = 10,
+    ReportLabPanels = 11,
+};
+
+enum ResultLevel : int32_t {
+    LevelNormal = 0,
+    LevelNotice = 1,
+    LevelWarning = 2,
+    LevelDanger = 3,
+};
+
+constexpr int kMaxInputs = 16;
+constexpr int kMaxOutputs = 16;
+constexpr int kMaxKeyLength = 63;
+
+struct InputField {
+    const char* key;
+    const wchar_t* label;
+    const wchar_t* unit;  // may be null
+    double defaultValue;
+};
+
+struct OutputField {
+    const char* key;
+    const wchar_t* label;
+    const wchar_t* unit;    // may be null
+    const char* formula;
+    const char* format;     // may be null: "f2"
+};
+
+struct VerdictRule {
+    const char* condition;  // "" applies always
+    int32_t level;
+    const wchar_t* verdict;
+};
+
+struct ToolDef {
+    int32_t id;
+    const wchar_t* title;
+    const wchar_t* subtitle;  // may be null
+    const wchar_t* category;
+    const wchar_t* basis;
+    const wchar_t* note;      // may be null
+    int32_t inputCount;
+    const InputField* inputs;
+    int32_t outputCount;
+    const OutputField* outputs;
+    int32_t ruleCount;
+    const VerdictRule* rules;
+    int32_t reportKind;
+};
+
+// The one tool built into this program; the same record for the whole run.
+const ToolDef& ConfiguredTool();

@@ -1,0 +1,20 @@
+// The entry to every generated report, and what all generators share.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/tool_def.h"
+
+// Fills resultText and verdictText with the report of reportKind and returns
+// its ResultLevel; a kind without a generator gets the fixed no-report text.
+int32_t RunReport(int32_t reportKind, const ToolDef& tool, const double* values, wchar_t* resultText,
+                  int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity);
+
+// Value of the first input whose key equals key exactly; 0 when none does.
+double FindInput(const ToolDef& tool, const double* values, const char* key);
+
+// Truncation toward zero; -2147483648 outside the 32-bit range or when not finite.
+int32_t ToInt32(double x);
+
+// Appends one formatted line and as much of "\r\n" as fits.
+void AppendLine(wchar_t* text, int32_t capacity, const wchar_t* format, ...);

@@ -1,0 +1,22 @@
+// The headless mode: one calculation with the default inputs, written as a
+// pipe-separated UTF-8 report.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/tool_def.h"
+
+constexpr int kSelfTestReportCapacity = 16384;
+
+// Exit codes: every output computed, some output failed, report not written.
+constexpr int kSelfTestPassed = 0;
+constexpr int kSelfTestOutputsFailed = 2;
+constexpr int kSelfTestNotWritten = 3;
+
+// Builds the report of tool into report (kSelfTestReportCapacity characters)
+// and returns the number of output formulas that failed.
+int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report);
+
+// Runs the self-test of the configured tool and writes the report to path.
+int RunSelfTest(const wchar_t* path);
+int RunSelfTestOf(const ToolDef& tool, const wchar_t* path);
