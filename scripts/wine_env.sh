@@ -30,21 +30,16 @@ wine_local_appdata() {
 }
 
 xvfb_start() {
-  local n
-  for n in $(seq 90 140); do
-    if [ ! -e /tmp/.X$n-lock ] && [ ! -e /tmp/.X11-unix/X$n ]; then
-      Xvfb :$n -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-      _xvfb_pid=$!
-      export DISPLAY=:$n
-      for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-      done
-      kill $_xvfb_pid 2>/dev/null
-    fi
-  done
-  echo "no free X display" >&2
-  return 1
+  # Xvfb picks a free display itself, so parallel runs never collide.
+  local fifo n
+  fifo=$(mktemp -u /tmp/peravin-xvfb.XXXXXX)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  _xvfb_pid=$!
+  read -r n <"$fifo"
+  rm -f "$fifo"
+  [ -n "$n" ] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=:$n
 }
 
 wine_run() {

@@ -1,0 +1,8 @@
+// What the user can do in the main window. Each command works on Shell().
+#pragma once
+
+void OnCalculate();
+void OnCopyResult();
+void OnReset();
+void OnAbout();
+void OnSaveRecord();

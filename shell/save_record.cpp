@@ -1,0 +1,4 @@
+#include "shell/commands.h"
+
+// Placeholder until the record log lands.
+void OnSaveRecord() {}
