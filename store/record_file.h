@@ -1,0 +1,30 @@
+// The file-system services of the record log, one implementation per
+// platform. Several copies of the program may save into the same file at
+// once, so a new file appears whole and every append is one write.
+#pragma once
+
+// Creates one directory; one that exists already is no error.
+void MakeFolder(const wchar_t* path);
+
+// True when path names an existing directory.
+bool IsFolder(const wchar_t* path);
+
+// True when the file at path can be opened for reading.
+bool FileReadable(const wchar_t* path);
+
+enum NewFileResult {
+    NewFileCreated,
+    NewFileExisted,  // someone else's file is there; nothing was written
+    NewFileFailed,
+};
+
+// Makes path a new file holding exactly these bytes, unless a file of that
+// name exists: the bytes are written to a private file first and put in
+// place only if the name is still free, so no reader and no appender ever
+// sees the new file without them.
+NewFileResult CreateFileWith(const wchar_t* path, const char* bytes, int count);
+
+// Appends the bytes to the existing file at path in one write at its end.
+// False when the file cannot be opened for appending or not every byte is
+// written.
+bool AppendToFile(const wchar_t* path, const char* bytes, int count);

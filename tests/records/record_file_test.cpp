@@ -1,0 +1,271 @@
+// The record log's file mechanics on the real file system: the Win32 unit
+// under Wine in the Windows build, the POSIX unit natively. The program also
+// serves as its own helper process for the tests of concurrent saves.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "engine/platform.h"
+#include "store/record_log.h"
+#include "store/record_save.h"
+#include "tests/records/test_files.h"
+
+namespace {
+
+const char kMarkAndHeader[] = u8"\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n";
+const LocalTime kSaveTime = {2026, 12, 7, 9, 5, 3};
+constexpr int32_t kConfiguredId = 261;
+
+std::string Utf8(const std::wstring& text) {
+    std::string bytes(4 * text.size() + 1, '\0');
+    int count = ConvertToUtf8(text.c_str(), &bytes[0], static_cast<int>(bytes.size()));
+    bytes.resize(count > 0 ? static_cast<size_t>(count - 1) : 0);
+    return bytes;
+}
+
+ToolDef ToolWithId(int32_t id) {
+    ToolDef tool = ConfiguredTool();
+    tool.id = id;
+    return tool;
+}
+
+// One record of the configured tool, on one physical line.
+std::string ExpectedRecord(double a, double b, const std::wstring& result) {
+    wchar_t line[kRecordLineCapacity];
+    const double values[] = {a, b, 0};
+    BuildRecordLine(line, ConfiguredTool(), values, result.c_str(), kSaveTime);
+    return Utf8(line);
+}
+
+bool Save(const std::wstring& base, const ToolDef& tool, double a, double b, const std::wstring& result) {
+    const double values[] = {a, b, 0};
+    wchar_t file[kRecordFileCapacity];
+    return SaveRecord(base.c_str(), tool, values, result.c_str(), kSaveTime, file);
+}
+
+int CountOf(const std::string& bytes, const std::string& part) {
+    int count = 0;
+    for (size_t at = bytes.find(part); at != std::string::npos; at = bytes.find(part, at + part.size())) ++count;
+    return count;
+}
+
+std::wstring Widen(const char* text) {
+    std::wstring wide;
+    for (const char* c = text; *c; ++c) wide += static_cast<wchar_t>(*c);
+    return wide;
+}
+
+struct RecordSave : testing::Test {
+    void SetUp() override {
+        root = NewTempPath();
+        base = root + L"\\fresh\\base";
+        folder = base + L"\\TolmMedSuite\\records";
+        file = folder + L"\\T261.csv";
+    }
+    void TearDown() override { RemovePath(root); }
+
+    // Two helper processes save at the same moment: record i of each goes
+    // to tool firstId + i % toolCount.
+    void SaveFromTwoPrograms(int32_t firstId, int toolCount, int records) {
+        std::wstring sync = root + L"\\sync";
+        MakeDirectories(sync);
+        intptr_t workers[2];
+        for (int w = 0; w < 2; ++w) {
+            workers[w] = StartSelf(L"--save-worker \"" + base + L"\" \"" + sync + L"\" " + std::to_wstring(w) +
+                                   L" " + std::to_wstring(firstId) + L" " + std::to_wstring(toolCount) + L" " +
+                                   std::to_wstring(records));
+            ASSERT_NE(workers[w], 0);
+        }
+        for (int waited = 0; waited < 60000 && !(PathExists(sync + L"\\ready0") && PathExists(sync + L"\\ready1"));
+             waited += 5)
+            SleepMilliseconds(5);
+        WritePlainFile(sync + L"\\go", "");
+        for (intptr_t worker : workers) EXPECT_EQ(WaitForExit(worker), 0);
+    }
+
+    std::wstring root, base, folder, file;
+};
+
+TEST_F(RecordSave, FirstSaveCreatesFoldersAndStartsFileWithMarkAndHeader) {
+    ASSERT_FALSE(PathExists(root));
+    const double values[] = {60, 10, 60};
+    wchar_t recordFile[kRecordFileCapacity];
+    EXPECT_TRUE(SaveRecord(base.c_str(), ConfiguredTool(), values, L"R\r\n", kSaveTime, recordFile));
+    EXPECT_EQ(std::wstring(recordFile), file);
+    EXPECT_TRUE(IsDirectory(folder));
+    EXPECT_EQ(ReadBytes(file), std::string(kMarkAndHeader) +
+                                   u8"2026-12-07 09:05:03,Peravin,输注速度=60,葡萄糖浓度=10,体重=60,R\r\n\r\n");
+}
+
+TEST_F(RecordSave, SecondSaveAddsOnlyItsRecord) {
+    ASSERT_TRUE(Save(base, ConfiguredTool(), 1, 2, L"first"));
+    ASSERT_TRUE(Save(base, ConfiguredTool(), 3, 4, L"second"));
+    EXPECT_EQ(ReadBytes(file), kMarkAndHeader + ExpectedRecord(1, 2, L"first") + ExpectedRecord(3, 4, L"second"));
+}
+
+TEST_F(RecordSave, DeletedFileComesBackWithMarkAndHeader) {
+    ASSERT_TRUE(Save(base, ConfiguredTool(), 1, 2, L"first"));
+    RemovePath(file);
+    ASSERT_TRUE(Save(base, ConfiguredTool(), 3, 4, L"second"));
+    EXPECT_EQ(ReadBytes(file), kMarkAndHeader + ExpectedRecord(3, 4, L"second"));
+}
+
+TEST_F(RecordSave, EachToolHasItsOwnFile) {
+    ASSERT_TRUE(Save(base, ToolWithId(7), 1, 2, L"seven"));
+    ASSERT_TRUE(Save(base, ToolWithId(1234), 3, 4, L"many"));
+    EXPECT_EQ(ReadBytes(folder + L"\\T007.csv"), kMarkAndHeader + ExpectedRecord(1, 2, L"seven"));
+    EXPECT_EQ(ReadBytes(folder + L"\\T1234.csv"), kMarkAndHeader + ExpectedRecord(3, 4, L"many"));
+}
+
+// Every failure returns false and leaves the record file as it was.
+TEST_F(RecordSave, FailuresAreReportedAndClaimNothing) {
+    static const std::wstring kLongTitle(2000, L'长');
+    static ToolDef longTitleTool = ConfiguredTool();
+    longTitleTool.title = kLongTitle.c_str();
+    struct Row {
+        const char* name;
+        // Prepares the files and returns the base folder to save under.
+        std::function<std::wstring(RecordSave&)> setup;
+        const ToolDef& tool;
+        std::string fileAfter;
+    };
+    const Row rows[] = {
+        {"records folder replaced by a plain file",
+         [](RecordSave& t) {
+             MakeDirectories(t.base + L"\\TolmMedSuite");
+             WritePlainFile(t.folder, "x");
+             return t.base;
+         },
+         ConfiguredTool(), ""},
+        {"base folder below a plain file",
+         [](RecordSave& t) {
+             MakeDirectories(t.root);
+             WritePlainFile(t.root + L"\\fresh", "x");
+             return t.base;
+         },
+         ConfiguredTool(), ""},
+        {"record file name taken by a folder",
+         [](RecordSave& t) {
+             MakeDirectories(t.file);
+             return t.base;
+         },
+         ConfiguredTool(), ""},
+        {"base folder too long for the record folder",
+         [](RecordSave& t) { return t.root + L"\\" + std::wstring(240, L'a'); }, ConfiguredTool(), ""},
+        {"record file made read-only",
+         [](RecordSave& t) {
+             Save(t.base, ConfiguredTool(), 1, 2, L"kept");
+             MakeReadOnly(t.file);
+             return t.base;
+         },
+         ConfiguredTool(), kMarkAndHeader + ExpectedRecord(1, 2, L"kept")},
+        {"record too long to convert, existing file",
+         [](RecordSave& t) {
+             Save(t.base, ConfiguredTool(), 1, 2, L"kept");
+             return t.base;
+         },
+         longTitleTool, kMarkAndHeader + ExpectedRecord(1, 2, L"kept")},
+        // The header is whole; the record that does not convert is absent.
+        {"record too long to convert, new file", [](RecordSave& t) { return t.base; }, longTitleTool,
+         kMarkAndHeader},
+    };
+    for (const Row& row : rows) {
+        RemovePath(root);
+        std::wstring saveBase = row.setup(*this);
+        EXPECT_FALSE(Save(saveBase, row.tool, 5, 6, L"lost")) << row.name;
+        std::string after = IsDirectory(file) ? "" : ReadBytes(file);
+        EXPECT_EQ(after, row.fileAfter) << row.name;
+    }
+}
+
+TEST_F(RecordSave, FileHeldBySpreadsheetIsReportedAndKeptAsItWas) {
+    ASSERT_TRUE(Save(base, ConfiguredTool(), 1, 2, L"kept"));
+    intptr_t held = OpenLikeSpreadsheet(file);
+    if (held == 0) GTEST_SKIP() << "files cannot be held against writers here";
+    EXPECT_FALSE(Save(base, ConfiguredTool(), 3, 4, L"lost"));
+    CloseHeldFile(held);
+    EXPECT_EQ(ReadBytes(file), kMarkAndHeader + ExpectedRecord(1, 2, L"kept"));
+}
+
+// 4095 bytes at most, the terminating zero included.
+TEST_F(RecordSave, AppendUtf8TakesAtMost4094BytesOfText) {
+    struct Row {
+        size_t characters;
+        wchar_t character;
+        bool appended;
+    };
+    const Row rows[] = {{4094, L'a', true}, {4095, L'a', false}, {1364, L'长', true}, {1365, L'长', false}};
+    MakeDirectories(folder);
+    for (const Row& row : rows) {
+        WritePlainFile(file, "old");
+        std::wstring text(row.characters, row.character);
+        EXPECT_EQ(AppendUtf8(file.c_str(), text.c_str()), row.appended) << row.characters;
+        EXPECT_EQ(ReadBytes(file), "old" + (row.appended ? Utf8(text) : std::string())) << row.characters;
+    }
+}
+
+TEST_F(RecordSave, TwoProgramsSaving200EachLeave400WholeRecordsAndOneHeader) {
+    constexpr int kRecords = 200;
+    SaveFromTwoPrograms(kConfiguredId, 1, kRecords);
+    std::string bytes = ReadBytes(file);
+    ASSERT_EQ(bytes.compare(0, sizeof kMarkAndHeader - 1, kMarkAndHeader), 0);
+    EXPECT_EQ(CountOf(bytes, "\xEF\xBB\xBF"), 1);
+    EXPECT_EQ(CountOf(bytes, u8"时间,工具"), 1);
+    // Every record is one whole physical line: cut the file at its line ends.
+    std::map<std::string, int> seen;
+    size_t start = sizeof kMarkAndHeader - 1;
+    for (size_t end = bytes.find("\r\n", start); end != std::string::npos; end = bytes.find("\r\n", start)) {
+        ++seen[bytes.substr(start, end + 2 - start)];
+        start = end + 2;
+    }
+    EXPECT_EQ(start, bytes.size());
+    EXPECT_EQ(seen.size(), 2u * kRecords);
+    for (int w = 0; w < 2; ++w)
+        for (int i = 0; i < kRecords; ++i)
+            EXPECT_EQ(seen[ExpectedRecord(w, i, L"w" + std::to_wstring(w))], 1) << w << " " << i;
+}
+
+TEST_F(RecordSave, TwoProgramsStartingTheSameFilesWriteOneHeaderEach) {
+    constexpr int kFiles = 100;
+    constexpr int32_t kFirstId = 1000;
+    SaveFromTwoPrograms(kFirstId, kFiles, kFiles);
+    for (int i = 0; i < kFiles; ++i) {
+        std::wstring path = folder + L"\\T" + std::to_wstring(kFirstId + i) + L".csv";
+        std::string first = kMarkAndHeader + ExpectedRecord(0, i, L"w0") + ExpectedRecord(1, i, L"w1");
+        std::string second = kMarkAndHeader + ExpectedRecord(1, i, L"w1") + ExpectedRecord(0, i, L"w0");
+        std::string bytes = ReadBytes(path);
+        EXPECT_TRUE(bytes == first || bytes == second) << i << ": " << bytes;
+    }
+}
+
+// Helper process: --save-worker BASE SYNC WORKER FIRST_ID TOOL_COUNT RECORDS.
+// Says it is ready, waits for the go, then saves; exit code 0 when every
+// save succeeded.
+int RunSaveWorker(char** argv) {
+    std::wstring base = Widen(argv[2]);
+    std::wstring sync = Widen(argv[3]);
+    int worker = std::stoi(argv[4]);
+    int firstId = std::stoi(argv[5]);
+    int toolCount = std::stoi(argv[6]);
+    int records = std::stoi(argv[7]);
+    WritePlainFile(sync + L"\\ready" + std::to_wstring(worker), "");
+    for (int waited = 0; !PathExists(sync + L"\\go"); waited += 1) {
+        if (waited > 60000) return 2;
+        SleepMilliseconds(1);
+    }
+    int failures = 0;
+    for (int i = 0; i < records; ++i)
+        if (!Save(base, ToolWithId(firstId + i % toolCount), worker, i, L"w" + std::to_wstring(worker))) ++failures;
+    return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 8 && std::string(argv[1]) == "--save-worker") return RunSaveWorker(argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
