@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "engine/formula.h"
 
@@ -191,6 +195,32 @@ TEST(Formula, NestingDeeperThanTheBoundFailsWithZero) {
         EXPECT_EQ(EvaluateFormula(kTool, form.c_str(), kInputValues, kOutputValues, &failed), 0)
             << form.substr(0, 10);
         EXPECT_EQ(failed, 1) << form.substr(0, 10);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Numbers take a short path for plain decimals; it must give exactly the
+// double strtod gives, for every length, fraction and magnitude.
+TEST(Formula, NumbersEqualStrtodBitForBit) {
+    std::vector<std::string> texts = {"0", "0.1", "0.3", "123456789012345", "1234567890123456",
+                                      "0.000000000000001", "9007199254740993", "2.675", "1.005",
+                                      "99999999999999.9", "5.", ".5", "0.1e1", "0x1.8p1", "00012.50"};
+    std::mt19937_64 random(20261208);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text = std::to_string(random() % 1000000000000000ULL);
+        size_t point = random() % (text.size() + 1);
+        if (random() % 4) text.insert(point, ".");
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        int32_t failed = 1;
+        double value = EvaluateFormula(kTool, text.c_str(), kInputValues, kOutputValues, &failed);
+        double expected = std::strtod(text.c_str(), nullptr);
+        EXPECT_EQ(failed, 0) << text;
+        EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0) << text;
     }
 }
 
