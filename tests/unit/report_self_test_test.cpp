@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "engine/platform.h"
 #include "report_test_tool.h"
 #include "store/self_test.h"
+#include "test_files.h"
 
 namespace {
 
@@ -24,43 +23,32 @@ const wchar_t kCompatibilitySelfTest[] =
 
 const OutputField kFailingOutput[] = {{"x", L"不应计算", nullptr, "1/0", nullptr}};
 
+// Outputs of a report tool are never evaluated, even one that would fail.
+ToolDef WithFailingOutput(const ToolDef& tool) {
+    ToolDef withOutputs = tool;
+    withOutputs.outputCount = 1;
+    withOutputs.outputs = kFailingOutput;
+    return withOutputs;
+}
+
 std::wstring SelfTestReportOf(const ToolDef& tool) {
     std::vector<wchar_t> report(kSelfTestReportCapacity);
     BuildSelfTestReport(tool, report.data());
     return report.data();
 }
 
-std::string ReadFile(const wchar_t* path) {
-    std::string bytes;
-    FILE* file = OpenFile(path, "rb");
-    if (!file) return bytes;
-    char chunk[4096];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, n);
-    std::fclose(file);
-    return bytes;
-}
-
 TEST(ReportSelfTest, WritesTheFixedOutLineAndTheReportInDetail) {
     TestTool tool(6, {{"drugA", 2}, {"drugB", 9}});
     EXPECT_EQ(SelfTestReportOf(tool.def()), kCompatibilitySelfTest);
-
-    // Outputs of a report tool are never evaluated, even one that would fail.
-    ToolDef withOutputs = tool.def();
-    withOutputs.outputCount = 1;
-    withOutputs.outputs = kFailingOutput;
-    EXPECT_EQ(SelfTestReportOf(withOutputs), kCompatibilitySelfTest);
+    EXPECT_EQ(SelfTestReportOf(WithFailingOutput(tool.def())), kCompatibilitySelfTest);
 }
 
 TEST(ReportSelfTest, FileHoldsTheReportAndTheExitCodeIsZero) {
-    const wchar_t path[] = L"report_self_test_output.txt";
+    TempFolder folder;
+    std::wstring path = folder.WidePath(L"report.txt");
     TestTool tool(6, {{"drugA", 2}, {"drugB", 9}});
-    EXPECT_EQ(RunSelfTestOf(tool.def(), path), kSelfTestPassed);
-    char expected[8192];
-    int size = ConvertToUtf8(kCompatibilitySelfTest, expected, sizeof expected);
-    ASSERT_GT(size, 0);
-    EXPECT_EQ(ReadFile(path), std::string(expected, size - 1));
-    std::remove("report_self_test_output.txt");
+    EXPECT_EQ(RunSelfTestOf(WithFailingOutput(tool.def()), path.c_str()), kSelfTestPassed);
+    EXPECT_EQ(ReadBytes(folder.Path("report.txt")), Utf8Of(kCompatibilitySelfTest));
 }
 
 }  // namespace
