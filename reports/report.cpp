@@ -18,9 +18,17 @@ constexpr int kLineScratch = 512;
 
 // The generator of kind k stands at index k - 1.
 const ReportGenerator kGenerators[] = {
-    BuildNurseRoster,        BuildDosingTimetable,  BuildBloodCollectionOrder, BuildCriticalValues,
-    BuildHighAlertDrugs,     BuildCompatibilityCheck, BuildFollowUpPlan,       BuildSurgicalChecklist,
-    BuildHandoverTemplate,   BuildInfusionCard,     BuildLabPanels,
+    BuildNurseRoster,           // 1
+    BuildDosingTimetable,       // 2
+    BuildBloodCollectionOrder,  // 3
+    BuildCriticalValues,        // 4
+    BuildHighAlertDrugs,        // 5
+    BuildCompatibilityCheck,    // 6
+    BuildFollowUpPlan,          // 7
+    BuildSurgicalChecklist,     // 8
+    BuildHandoverTemplate,      // 9
+    BuildInfusionCard,          // 10
+    BuildLabPanels,             // 11
 };
 constexpr int32_t kGeneratorCount = sizeof kGenerators / sizeof kGenerators[0];
 
