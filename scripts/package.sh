@@ -70,8 +70,11 @@ zip=$out/TolmMedSuite-$version-portable.zip
 cd "$work"
 "$root/packaging/make_wxs.sh" "$root/packaging/suite.wxs.in" "$programs" "$version" "$suite" >suite.wxs
 # wixl writes the package's texts in the code page of WINDOWS_LANGUAGE: the
-# Simplified Chinese one (936), which Chinese Windows reads.
-WINDOWS_LANGUAGE=zh_CN wixl -a x64 -o suite.msi suite.wxs
+# Simplified Chinese one (936), which Chinese Windows reads. It passes over
+# what it does not implement with no more than a warning, so any word from
+# it fails the package.
+WINDOWS_LANGUAGE=zh_CN wixl -a x64 -o suite.msi suite.wxs 2>wixl.log || { cat wixl.log >&2; exit 1; }
+[ ! -s wixl.log ] || { echo "wixl:" >&2; cat wixl.log >&2; exit 1; }
 zip -q -r -X suite.zip "$suite"
 mv suite.msi "$msi"
 mv suite.zip "$zip"

@@ -10,7 +10,7 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${PERAVIN_WINDOWS_BUILD:-$root/build/windows}
-# shellcheck source=../../scripts/wine_env.sh
+# shellcheck source-path=SCRIPTDIR/../..
 source "$root/scripts/wine_env.sh"
 unset DISPLAY
 
@@ -44,14 +44,33 @@ expected_report() {
     'DETAIL|葡萄糖输注速率：1.67 mg/kg/min 每日葡萄糖：144.0 g ' 'ERRORS|0'
 }
 
-# Runs a program's self-test in a fresh folder; true when it exits 0 and
-# writes the exact report.
-self_test_passes() { # PROGRAM (Windows path or Linux path), REPORT name
-  local dir rc
-  dir=$(mktemp -d "$tmp/run.XXXXXX")
+# Runs a program's self-test in a fresh folder (the program given by a
+# Windows path, or by name in FOLDER); true when it exits 0 and writes a
+# whole report: Peravin's exactly as expected, another program's from its
+# TOOL line to ERRORS|0.
+self_test_passes() { # PROGRAM REPORT_NAME [FOLDER]
+  local dir=${3:-} rc
+  [ -n "$dir" ] || dir=$(mktemp -d "$tmp/run.XXXXXX")
   (cd "$dir" && wine_run "$1" --selftest "$2" >/dev/null 2>&1)
   rc=$?
-  [ "$rc" -eq 0 ] && cmp -s "$dir/$2" <(expected_report)
+  [ "$rc" -eq 0 ] || return 1
+  if [ "${1##*[\\/]}" = "Peravin.exe" ]; then cmp -s "$dir/$2" <(expected_report)
+  else head -n1 "$dir/$2" | grep -q '^TOOL|' && [ "$(tail -n1 "$dir/$2")" = $'ERRORS|0\r' ]; fi
+}
+
+# The exe file names in the build's program list.
+built_programs() { cut -f1 "$build/programs.txt" | grep .; }
+
+installed_programs_are_built() {
+  local exe
+  for exe in $(built_programs); do cmp -s "$(program_files)/$exe" "$build/$exe" || return 1; done
+}
+
+installed_self_tests_pass() {
+  local exe
+  for exe in $(built_programs); do
+    self_test_passes "C:\\Program Files\\TolmMed Suite\\$exe" out.txt || return 1
+  done
 }
 
 program_files() { echo "$WINEPREFIX/drive_c/Program Files/TolmMed Suite"; }
@@ -73,7 +92,7 @@ suite_menus() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/TolmMed 
 
 one_copy_of() { # VERSION
   [ "$(installed_copies)" = "$1" ] && [ "$(exe_copies Peravin.exe)" -eq 1 ] &&
-    [ "$(shortcuts | wc -l)" -eq 1 ]
+    [ "$(shortcuts | wc -l)" -eq "$(built_programs | wc -l)" ]
 }
 
 # The texts in a shortcut file, 8-bit and UTF-16.
@@ -83,11 +102,10 @@ link_texts() { LC_ALL=C strings -a "$1"; LC_ALL=C strings -a -e l "$1"; }
 # names both, and the icon file Windows Installer kept is the program.
 shortcut_is_right() {
   local link texts icon
-  link=$(shortcuts)
-  [ "$(basename "$link")" = "Peravin.lnk" ] || return 1
+  link=$(shortcuts | grep '/Peravin\.lnk$') || return 1
   texts=$(link_texts "$link")
   grep -qF 'C:\Program Files\TolmMed Suite\Peravin.exe' <<<"$texts" || return 1
-  icon=$(grep -m1 -o 'C:\\windows\\Installer\\.*\\icon_p1\.exe' <<<"$texts") || return 1
+  icon=$(grep -m1 -o 'C:\\windows\\Installer\\.*\\icon_p[0-9]*\.exe' <<<"$texts") || return 1
   icon=${icon#C:}
   cmp -s "$WINEPREFIX/drive_c${icon//\\//}" "$build/Peravin.exe"
 }
@@ -107,17 +125,23 @@ readme_is_right() { # README file
   [ "$(grep -c $'\r$' "$1")" -eq "$(wc -l <"$1")" ] || return 1
   text=$(tr -d '\r' <"$1")
   grep -qF 'Peravin.exe --selftest 报告.txt' <<<"$text" &&
-    grep -qF '%LOCALAPPDATA%\TolmMedSuite\records\T261.csv' <<<"$text" &&
-    grep -qF 'Peravin.exe    Peravin' <<<"$text"
+    grep -qF '%LOCALAPPDATA%\TolmMedSuite\records\T261.csv' <<<"$text" || return 1
+  # It lists every program with its title.
+  while IFS=$'\t' read -r exe title; do
+    grep -qxF "    $exe    $title" <<<"$text" || return 1
+  done <"$build/programs.txt"
 }
 
-portable_files() { (cd "$1" && find . -type f | sort | tr '\n' ' '); }
-
+portable_files() { (cd "$1" && find . -type f | LC_ALL=C sort); }
 
 # Makes a package with scripts/package.sh; true when its MSI and zip are there.
 package() { # OUT_DIR VERSION [BUILD_DIR]
   "$root/scripts/package.sh" --out "$1" --version "$2" --build "${3:-$build}" >/dev/null &&
     [ -s "$1/TolmMedSuite-$2.msi" ] && [ -s "$1/TolmMedSuite-$2-portable.zip" ]
+}
+
+version_refused() { # VERSION
+  ! package "$tmp/refused" "$1" 2>/dev/null && [ ! -e "$tmp/refused/TolmMedSuite-$1.msi" ]
 }
 
 reinstall_leaves_one_copy() { # PACKAGE VERSION_LEFT
@@ -137,15 +161,23 @@ remove_keeps_records() { # PACKAGE
   msi /x "$1" && fully_removed && [ "$(records_snapshot)" = "$before" ]
 }
 
+# The zip holds one folder with the built programs and the read-me; each
+# program's self-test passes there, Peravin's by the read-me's own command.
 portable_works() { # ZIP
-  local dir=$tmp/portable
+  local dir=$tmp/portable exe
   mkdir -p "$dir" && unzip -q "$1" -d "$dir" || return 1
-  [ "$(portable_files "$dir")" = "./TolmMed Suite/Peravin.exe ./TolmMed Suite/README.txt " ] &&
-    cmp -s "$dir/TolmMed Suite/Peravin.exe" "$build/Peravin.exe" &&
-    readme_is_right "$dir/TolmMed Suite/README.txt" || return 1
-  # The read-me's own command, run in the unpacked folder.
-  (cd "$dir/TolmMed Suite" && wine_run Peravin.exe --selftest 报告.txt >/dev/null 2>&1) &&
-    cmp -s "$dir/TolmMed Suite/报告.txt" <(expected_report)
+  dir=$dir/TolmMed\ Suite
+  [ "$(portable_files "$dir")" = "$({ built_programs; echo README.txt; } | sed 's|^|./|' | LC_ALL=C sort)" ] &&
+    readme_is_right "$dir/README.txt" || return 1
+  for exe in $(built_programs); do
+    cmp -s "$dir/$exe" "$build/$exe" || return 1
+    if [ "$exe" = Peravin.exe ]; then self_test_passes Peravin.exe 报告.txt "$dir" || return 1
+    else self_test_passes "$exe" out.txt "$dir" || return 1; fi
+  done
+}
+
+family_removed() {
+  msi /x "$tmp/family/TolmMedSuite-$version.msi" && fully_removed
 }
 
 # A build of two programs, the second a copy under a Chinese title: the
@@ -160,8 +192,6 @@ family_build() {
 }
 
 family_installs() {
-  local dir
-  dir=$(program_files)
   msi /i "$tmp/family/TolmMedSuite-$version.msi" &&
     [ "$(installed_copies)" = "$version" ] &&
     [ "$(shortcuts | xargs -d '\n' -n1 basename | tr '\n' '/')" = "Peravin.lnk/第二工具（测试）.lnk/" ] &&
@@ -169,8 +199,11 @@ family_installs() {
     self_test_passes 'C:\Program Files\TolmMed Suite\SecondTool.exe' out.txt
 }
 
-[ -f "$build/Peravin.exe" ] && [ -f "$build/programs.txt" ] ||
-  { echo "build the windows preset first ($build)"; echo "0 passed, 1 failed"; exit 1; }
+if [ ! -f "$build/Peravin.exe" ] || [ ! -f "$build/programs.txt" ]; then
+  echo "build the windows preset first ($build)"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
 version=$(cat "$build/package_version.txt")
 IFS=. read -r major minor patch <<<"$version"
 next=$major.$minor.$((patch + 1))
@@ -181,8 +214,7 @@ newer=$tmp/next/TolmMedSuite-$next.msi
 check "package.sh builds the installer and the archive" package "$tmp/current" "$version"
 check "package.sh builds a second package of the same version" package "$tmp/rebuilt" "$version"
 check "package.sh builds the next version ($next)" package "$tmp/next" "$next"
-check "package.sh refuses a version Windows Installer cannot hold" \
-  eval '! package "$tmp/bad" 1.0.70000 2>/dev/null'
+check "package.sh refuses a version Windows Installer cannot hold" version_refused 1.0.70000
 check "package.sh builds a package of two programs" family_build
 check "a Chinese locale for Wine" use_chinese_locale
 
@@ -193,9 +225,8 @@ printf '\xEF\xBB\xBF时间,工具\r\n2024-01-01 08:00:00,Peravin\r\n' >"$records
 before=$(records_snapshot)
 
 check "msiexec /i installs" msi /i "$current"
-check "the installed program is the built one" cmp -s "$(program_files)/Peravin.exe" "$build/Peravin.exe"
-check "the installed program's self-test writes the report and exits 0" \
-  self_test_passes 'C:\Program Files\TolmMed Suite\Peravin.exe' out.txt
+check "the installed programs are the built ones" installed_programs_are_built
+check "the installed programs' self-tests pass, Peravin's report exact" installed_self_tests_pass
 check "the Start-menu shortcut opens the program and has its icon" shortcut_is_right
 check "installing the same package again leaves one copy" reinstall_leaves_one_copy "$current" "$version"
 check "installing another package of the same version leaves one copy" \
@@ -204,8 +235,8 @@ check "the next version replaces the installed one" upgrade_replaces "$newer" "$
 check "an older version does not install over a newer one" downgrade_refused "$current" "$next"
 check "msiexec /x removes the suite and keeps the records" remove_keeps_records "$newer"
 check "a package of two programs installs both, each with its shortcut" family_installs
-check "removing it removes both" eval 'msi /x "$tmp/family/TolmMedSuite-$version.msi" && fully_removed'
-check "the zip unpacks to a program whose self-test passes, with its read-me" \
+check "removing it removes both" family_removed
+check "the zip unpacks to programs whose self-tests pass, with the read-me" \
   portable_works "$tmp/current/TolmMedSuite-$version-portable.zip"
 
 echo "$passed passed, $failed failed"
