@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Writes the installer's WiX source for the programs of one build.
 #   packaging/make_wxs.sh TEMPLATE PROGRAMS VERSION PROGRAM_DIR > suite.wxs
-# PROGRAMS is the build's list, one program a line: exe file name, a tab,
+# PROGRAMS is the build's list, one program a line: exe file name, "|",
 # the program's title (its Start-menu name). PROGRAM_DIR holds the exes; it
 # is written into the source as given, so it must be relative to the folder
 # where wixl reads the source (wixl takes no absolute paths), and this script
@@ -27,7 +27,7 @@ table=$(mktemp)
 trap 'rm -f "$table"' EXIT
 n=0
 declare -A seen
-while IFS=$'\t' read -r exe title || [ -n "$exe" ]; do
+while IFS='|' read -r exe title || [ -n "$exe" ]; do
   [ -n "$exe" ] || continue
   case $exe in
     *[!A-Za-z0-9._-]* ) echo "bad program name: $exe" >&2; exit 65 ;;
@@ -37,7 +37,7 @@ while IFS=$'\t' read -r exe title || [ -n "$exe" ]; do
   [ -n "$title" ] || { echo "no title for $exe" >&2; exit 65; }
   # The title names the shortcut file, so it obeys the rules of file names.
   case $title in
-    *[\\/:*?\"\<\>\|]* ) echo "title of $exe is no file name: $title" >&2; exit 65 ;;
+    *[\\/:*?\"\<\>\|$'\t']* ) echo "title of $exe is no file name: $title" >&2; exit 65 ;;
   esac
   [ -z "${seen[${exe,,}]:-}" ] || { echo "listed twice: $exe" >&2; exit 65; }
   seen[${exe,,}]=1
@@ -67,7 +67,7 @@ awk -F '\t' -v version="$version" -v productCode="$(stable_guid "TolmMed Suite $
   function common(line) {
     line = put(line, "@VERSION@", version)
     line = put(line, "@PRODUCT_CODE@", productCode)
-    return put(line, "@FIRST_ID@", id[1])
+    return put(line, "@FIRST_SOURCE@", source[1])
   }
   NR == FNR { count++; id[count] = $1; exe[count] = $2; title[count] = $3
               guid[count] = $4; source[count] = $5; next }

@@ -6,7 +6,7 @@
 #   scripts/package.sh [--build DIR] [--out DIR] [--version X.Y.Z]
 # Defaults: build/windows (after `cmake --build --preset windows`), dist/, and
 # the version that the build took from project(VERSION). The programs are
-# those in the build's programs.txt.
+# those in the build's programs.txt ("exe|title", one a line).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows out=$root/dist version=""
@@ -49,7 +49,7 @@ trap 'rm -rf "$work"' EXIT
 suite="TolmMed Suite"
 mkdir "$work/$suite"
 listing=""
-while IFS=$'\t' read -r exe title || [ -n "$exe" ]; do
+while IFS='|' read -r exe title || [ -n "$exe" ]; do
   [ -n "$exe" ] || continue
   cp "$build/$exe" "$work/$suite/" || { echo "missing program: $build/$exe" >&2; exit 66; }
   listing+="    $exe    $title"$'\n'

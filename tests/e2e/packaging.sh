@@ -59,7 +59,7 @@ self_test_passes() { # PROGRAM REPORT_NAME [FOLDER]
 }
 
 # The exe file names in the build's program list.
-built_programs() { cut -f1 "$build/programs.txt" | grep .; }
+built_programs() { cut -d'|' -f1 "$build/programs.txt" | grep .; }
 
 installed_programs_are_built() {
   local exe
@@ -89,6 +89,7 @@ installed_copies() {
 exe_copies() { find "$WINEPREFIX/drive_c" -path '*/windows' -prune -o -iname "$1" -print | wc -l; }
 shortcuts() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/TolmMed Suite/*.lnk' | LC_ALL=C sort; }
 suite_menus() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/TolmMed Suite' | wc -l; }
+suite_menu() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/TolmMed Suite'; }
 
 one_copy_of() { # VERSION
   [ "$(installed_copies)" = "$1" ] && [ "$(exe_copies Peravin.exe)" -eq 1 ] &&
@@ -98,16 +99,19 @@ one_copy_of() { # VERSION
 # The texts in a shortcut file, 8-bit and UTF-16.
 link_texts() { LC_ALL=C strings -a "$1"; LC_ALL=C strings -a -e l "$1"; }
 
-# The shortcut opens the installed program and shows its icon: the link
-# names both, and the icon file Windows Installer kept is the program.
-shortcut_is_right() {
-  local link texts icon
-  link=$(shortcuts | grep '/Peravin\.lnk$') || return 1
-  texts=$(link_texts "$link")
-  grep -qF 'C:\Program Files\TolmMed Suite\Peravin.exe' <<<"$texts" || return 1
-  icon=$(grep -m1 -o 'C:\\windows\\Installer\\.*\\icon_p[0-9]*\.exe' <<<"$texts") || return 1
-  icon=${icon#C:}
-  cmp -s "$WINEPREFIX/drive_c${icon//\\//}" "$build/Peravin.exe"
+# Every program has one shortcut, named by its title, that opens the
+# installed program and names no icon of its own (LinkFlags bit 0x40), so
+# that it shows the program's icon.
+shortcuts_are_right() {
+  local exe title link texts flags
+  [ "$(shortcuts | wc -l)" -eq "$(built_programs | wc -l)" ] || return 1
+  while IFS='|' read -r exe title; do
+    link=$(shortcuts | grep -xF "$(suite_menu)/$title.lnk") || return 1
+    texts=$(link_texts "$link")
+    grep -qxF "C:\\Program Files\\TolmMed Suite\\$exe" <<<"$texts" || return 1
+    flags=$(od -An -tu1 -j20 -N1 "$link")
+    [ $((flags & 0x40)) -eq 0 ] || return 1
+  done <"$build/programs.txt"
 }
 
 records_snapshot() {
@@ -127,7 +131,7 @@ readme_is_right() { # README file
   grep -qF 'Peravin.exe --selftest 报告.txt' <<<"$text" &&
     grep -qF '%LOCALAPPDATA%\TolmMedSuite\records\T261.csv' <<<"$text" || return 1
   # It lists every program with its title.
-  while IFS=$'\t' read -r exe title; do
+  while IFS='|' read -r exe title; do
     grep -qxF "    $exe    $title" <<<"$text" || return 1
   done <"$build/programs.txt"
 }
@@ -187,7 +191,7 @@ family_build() {
   mkdir -p "$dir" &&
     cp "$build/Peravin.exe" "$build/package_version.txt" "$dir/" &&
     cp "$build/Peravin.exe" "$dir/SecondTool.exe" &&
-    printf 'Peravin.exe\tPeravin\nSecondTool.exe\t第二工具（测试）\n' >"$dir/programs.txt" &&
+    printf 'Peravin.exe|Peravin\nSecondTool.exe|第二工具（测试）\n' >"$dir/programs.txt" &&
     package "$tmp/family" "$version" "$dir"
 }
 
@@ -227,7 +231,7 @@ before=$(records_snapshot)
 check "msiexec /i installs" msi /i "$current"
 check "the installed programs are the built ones" installed_programs_are_built
 check "the installed programs' self-tests pass, Peravin's report exact" installed_self_tests_pass
-check "the Start-menu shortcut opens the program and has its icon" shortcut_is_right
+check "each program's Start-menu shortcut opens it and shows its icon" shortcuts_are_right
 check "installing the same package again leaves one copy" reinstall_leaves_one_copy "$current" "$version"
 check "installing another package of the same version leaves one copy" \
   reinstall_leaves_one_copy "$rebuilt" "$version"
