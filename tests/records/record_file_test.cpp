@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "engine/platform.h"
+#include "engine/tools/tools.h"
 #include "store/record_log.h"
 #include "store/record_save.h"
-#include "tests/records/test_files.h"
+#include "tests/records/record_test_support.h"
+#include "tests/unit/test_files.h"
 
 namespace {
 
@@ -19,15 +21,8 @@ const char kMarkAndHeader[] = u8"\xEF\xBB\xBF时间,工具,输注速度,葡萄�
 const LocalTime kSaveTime = {2026, 12, 7, 9, 5, 3};
 constexpr int32_t kConfiguredId = 261;
 
-std::string Utf8(const std::wstring& text) {
-    std::string bytes(4 * text.size() + 1, '\0');
-    int count = ConvertToUtf8(text.c_str(), &bytes[0], static_cast<int>(bytes.size()));
-    bytes.resize(count > 0 ? static_cast<size_t>(count - 1) : 0);
-    return bytes;
-}
-
 ToolDef ToolWithId(int32_t id) {
-    ToolDef tool = ConfiguredTool();
+    ToolDef tool = kGlucoseInfusionRateTool;
     tool.id = id;
     return tool;
 }
@@ -36,8 +31,8 @@ ToolDef ToolWithId(int32_t id) {
 std::string ExpectedRecord(double a, double b, const std::wstring& result) {
     wchar_t line[kRecordLineCapacity];
     const double values[] = {a, b, 0};
-    BuildRecordLine(line, ConfiguredTool(), values, result.c_str(), kSaveTime);
-    return Utf8(line);
+    BuildRecordLine(line, kGlucoseInfusionRateTool, values, result.c_str(), kSaveTime);
+    return Utf8Of(line);
 }
 
 bool Save(const std::wstring& base, const ToolDef& tool, double a, double b, const std::wstring& result) {
@@ -60,8 +55,8 @@ std::wstring Widen(const char* text) {
 
 struct RecordSave : testing::Test {
     void SetUp() override {
-        root = NewTempPath();
-        base = root + L"\\fresh\\base";
+        root = temp.WidePath(L"fresh");
+        base = root + L"\\base";
         folder = base + L"\\TolmMedSuite\\records";
         file = folder + L"\\T261.csv";
     }
@@ -70,7 +65,7 @@ struct RecordSave : testing::Test {
     // Two helper processes save at the same moment: record i of each goes
     // to tool firstId + i % toolCount.
     void SaveFromTwoPrograms(int32_t firstId, int toolCount, int records) {
-        std::wstring sync = root + L"\\sync";
+        std::wstring sync = temp.WidePath(L"sync");
         MakeDirectories(sync);
         intptr_t workers[2];
         for (int w = 0; w < 2; ++w) {
@@ -82,10 +77,12 @@ struct RecordSave : testing::Test {
         for (int waited = 0; waited < 60000 && !(PathExists(sync + L"\\ready0") && PathExists(sync + L"\\ready1"));
              waited += 5)
             SleepMilliseconds(5);
-        WritePlainFile(sync + L"\\go", "");
+        WriteBytes(FsPath(sync + L"\\go"), "");
         for (intptr_t worker : workers) EXPECT_EQ(WaitForExit(worker), 0);
     }
 
+    TempFolder temp;
+    // Below the temporary folder, so that the save has folders to create.
     std::wstring root, base, folder, file;
 };
 
@@ -93,37 +90,37 @@ TEST_F(RecordSave, FirstSaveCreatesFoldersAndStartsFileWithMarkAndHeader) {
     ASSERT_FALSE(PathExists(root));
     const double values[] = {60, 10, 60};
     wchar_t recordFile[kRecordFileCapacity];
-    EXPECT_TRUE(SaveRecord(base.c_str(), ConfiguredTool(), values, L"R\r\n", kSaveTime, recordFile));
+    EXPECT_TRUE(SaveRecord(base.c_str(), kGlucoseInfusionRateTool, values, L"R\r\n", kSaveTime, recordFile));
     EXPECT_EQ(std::wstring(recordFile), file);
     EXPECT_TRUE(IsDirectory(folder));
-    EXPECT_EQ(ReadBytes(file), std::string(kMarkAndHeader) +
+    EXPECT_EQ(ReadBytes(FsPath(file)), std::string(kMarkAndHeader) +
                                    u8"2026-12-07 09:05:03,Peravin,输注速度=60,葡萄糖浓度=10,体重=60,R\r\n\r\n");
 }
 
 TEST_F(RecordSave, SecondSaveAddsOnlyItsRecord) {
-    ASSERT_TRUE(Save(base, ConfiguredTool(), 1, 2, L"first"));
-    ASSERT_TRUE(Save(base, ConfiguredTool(), 3, 4, L"second"));
-    EXPECT_EQ(ReadBytes(file), kMarkAndHeader + ExpectedRecord(1, 2, L"first") + ExpectedRecord(3, 4, L"second"));
+    ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 1, 2, L"first"));
+    ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 3, 4, L"second"));
+    EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(1, 2, L"first") + ExpectedRecord(3, 4, L"second"));
 }
 
 TEST_F(RecordSave, DeletedFileComesBackWithMarkAndHeader) {
-    ASSERT_TRUE(Save(base, ConfiguredTool(), 1, 2, L"first"));
+    ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 1, 2, L"first"));
     RemovePath(file);
-    ASSERT_TRUE(Save(base, ConfiguredTool(), 3, 4, L"second"));
-    EXPECT_EQ(ReadBytes(file), kMarkAndHeader + ExpectedRecord(3, 4, L"second"));
+    ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 3, 4, L"second"));
+    EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(3, 4, L"second"));
 }
 
 TEST_F(RecordSave, EachToolHasItsOwnFile) {
     ASSERT_TRUE(Save(base, ToolWithId(7), 1, 2, L"seven"));
     ASSERT_TRUE(Save(base, ToolWithId(1234), 3, 4, L"many"));
-    EXPECT_EQ(ReadBytes(folder + L"\\T007.csv"), kMarkAndHeader + ExpectedRecord(1, 2, L"seven"));
-    EXPECT_EQ(ReadBytes(folder + L"\\T1234.csv"), kMarkAndHeader + ExpectedRecord(3, 4, L"many"));
+    EXPECT_EQ(ReadBytes(FsPath(folder + L"\\T007.csv")), kMarkAndHeader + ExpectedRecord(1, 2, L"seven"));
+    EXPECT_EQ(ReadBytes(FsPath(folder + L"\\T1234.csv")), kMarkAndHeader + ExpectedRecord(3, 4, L"many"));
 }
 
 // Every failure returns false and leaves the record file as it was.
 TEST_F(RecordSave, FailuresAreReportedAndClaimNothing) {
     static const std::wstring kLongTitle(2000, L'长');
-    static ToolDef longTitleTool = ConfiguredTool();
+    static ToolDef longTitleTool = kGlucoseInfusionRateTool;
     longTitleTool.title = kLongTitle.c_str();
     struct Row {
         const char* name;
@@ -136,35 +133,34 @@ TEST_F(RecordSave, FailuresAreReportedAndClaimNothing) {
         {"records folder replaced by a plain file",
          [](RecordSave& t) {
              MakeDirectories(t.base + L"\\TolmMedSuite");
-             WritePlainFile(t.folder, "x");
+             WriteBytes(FsPath(t.folder), "x");
              return t.base;
          },
-         ConfiguredTool(), ""},
+         kGlucoseInfusionRateTool, ""},
         {"base folder below a plain file",
          [](RecordSave& t) {
-             MakeDirectories(t.root);
-             WritePlainFile(t.root + L"\\fresh", "x");
+             WriteBytes(FsPath(t.root), "x");
              return t.base;
          },
-         ConfiguredTool(), ""},
+         kGlucoseInfusionRateTool, ""},
         {"record file name taken by a folder",
          [](RecordSave& t) {
              MakeDirectories(t.file);
              return t.base;
          },
-         ConfiguredTool(), ""},
+         kGlucoseInfusionRateTool, ""},
         {"base folder too long for the record folder",
-         [](RecordSave& t) { return t.root + L"\\" + std::wstring(240, L'a'); }, ConfiguredTool(), ""},
+         [](RecordSave& t) { return t.root + L"\\" + std::wstring(240, L'a'); }, kGlucoseInfusionRateTool, ""},
         {"record file made read-only",
          [](RecordSave& t) {
-             Save(t.base, ConfiguredTool(), 1, 2, L"kept");
+             Save(t.base, kGlucoseInfusionRateTool, 1, 2, L"kept");
              MakeReadOnly(t.file);
              return t.base;
          },
-         ConfiguredTool(), kMarkAndHeader + ExpectedRecord(1, 2, L"kept")},
+         kGlucoseInfusionRateTool, kMarkAndHeader + ExpectedRecord(1, 2, L"kept")},
         {"record too long to convert, existing file",
          [](RecordSave& t) {
-             Save(t.base, ConfiguredTool(), 1, 2, L"kept");
+             Save(t.base, kGlucoseInfusionRateTool, 1, 2, L"kept");
              return t.base;
          },
          longTitleTool, kMarkAndHeader + ExpectedRecord(1, 2, L"kept")},
@@ -176,18 +172,18 @@ TEST_F(RecordSave, FailuresAreReportedAndClaimNothing) {
         RemovePath(root);
         std::wstring saveBase = row.setup(*this);
         EXPECT_FALSE(Save(saveBase, row.tool, 5, 6, L"lost")) << row.name;
-        std::string after = IsDirectory(file) ? "" : ReadBytes(file);
+        std::string after = IsDirectory(file) ? "" : ReadBytes(FsPath(file));
         EXPECT_EQ(after, row.fileAfter) << row.name;
     }
 }
 
 TEST_F(RecordSave, FileHeldBySpreadsheetIsReportedAndKeptAsItWas) {
-    ASSERT_TRUE(Save(base, ConfiguredTool(), 1, 2, L"kept"));
+    ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 1, 2, L"kept"));
     intptr_t held = OpenLikeSpreadsheet(file);
     if (held == 0) GTEST_SKIP() << "files cannot be held against writers here";
-    EXPECT_FALSE(Save(base, ConfiguredTool(), 3, 4, L"lost"));
+    EXPECT_FALSE(Save(base, kGlucoseInfusionRateTool, 3, 4, L"lost"));
     CloseHeldFile(held);
-    EXPECT_EQ(ReadBytes(file), kMarkAndHeader + ExpectedRecord(1, 2, L"kept"));
+    EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(1, 2, L"kept"));
 }
 
 // 4095 bytes at most, the terminating zero included.
@@ -200,17 +196,17 @@ TEST_F(RecordSave, AppendUtf8TakesAtMost4094BytesOfText) {
     const Row rows[] = {{4094, L'a', true}, {4095, L'a', false}, {1364, L'长', true}, {1365, L'长', false}};
     MakeDirectories(folder);
     for (const Row& row : rows) {
-        WritePlainFile(file, "old");
+        WriteBytes(FsPath(file), "old");
         std::wstring text(row.characters, row.character);
         EXPECT_EQ(AppendUtf8(file.c_str(), text.c_str()), row.appended) << row.characters;
-        EXPECT_EQ(ReadBytes(file), "old" + (row.appended ? Utf8(text) : std::string())) << row.characters;
+        EXPECT_EQ(ReadBytes(FsPath(file)), "old" + (row.appended ? Utf8Of(text) : std::string())) << row.characters;
     }
 }
 
 TEST_F(RecordSave, TwoProgramsSaving200EachLeave400WholeRecordsAndOneHeader) {
     constexpr int kRecords = 200;
     SaveFromTwoPrograms(kConfiguredId, 1, kRecords);
-    std::string bytes = ReadBytes(file);
+    std::string bytes = ReadBytes(FsPath(file));
     ASSERT_EQ(bytes.compare(0, sizeof kMarkAndHeader - 1, kMarkAndHeader), 0);
     EXPECT_EQ(CountOf(bytes, "\xEF\xBB\xBF"), 1);
     EXPECT_EQ(CountOf(bytes, u8"时间,工具"), 1);
@@ -236,7 +232,7 @@ TEST_F(RecordSave, TwoProgramsStartingTheSameFilesWriteOneHeaderEach) {
         std::wstring path = folder + L"\\T" + std::to_wstring(kFirstId + i) + L".csv";
         std::string first = kMarkAndHeader + ExpectedRecord(0, i, L"w0") + ExpectedRecord(1, i, L"w1");
         std::string second = kMarkAndHeader + ExpectedRecord(1, i, L"w1") + ExpectedRecord(0, i, L"w0");
-        std::string bytes = ReadBytes(path);
+        std::string bytes = ReadBytes(FsPath(path));
         EXPECT_TRUE(bytes == first || bytes == second) << i << ": " << bytes;
     }
 }
@@ -251,7 +247,7 @@ int RunSaveWorker(char** argv) {
     int firstId = std::stoi(argv[5]);
     int toolCount = std::stoi(argv[6]);
     int records = std::stoi(argv[7]);
-    WritePlainFile(sync + L"\\ready" + std::to_wstring(worker), "");
+    WriteBytes(FsPath(sync + L"\\ready" + std::to_wstring(worker)), "");
     for (int waited = 0; !PathExists(sync + L"\\go"); waited += 1) {
         if (waited > 60000) return 2;
         SleepMilliseconds(1);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/calculation.h"
+#include "engine/tools/tools.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ const InputField kThreeInputs[] = {
 };
 
 ToolDef ToolWith(int32_t id, int32_t inputCount, const InputField* inputs) {
-    ToolDef tool = ConfiguredTool();
+    ToolDef tool = kGlucoseInfusionRateTool;
     tool.id = id;
     tool.title = L"工具";
     tool.inputCount = inputCount;
@@ -86,7 +87,7 @@ TEST(RecordHeader, LabelsInDefinitionOrder) {
         std::wstring header;
     };
     const Row rows[] = {
-        {ConfiguredTool(), L"时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n"},
+        {kGlucoseInfusionRateTool, L"时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n"},
         {ToolWith(1, 0, nullptr), L"时间,工具,结果\r\n"},
         {ToolWith(1, 3, kThreeInputs), L"时间,工具,甲,乙,丙,结果\r\n"},
         // 16 cells of 41 characters overrun the header: cut at 511.
@@ -135,7 +136,7 @@ TEST(RecordLine, ResultCutToItsFirst254Characters) {
 }
 
 TEST(RecordLine, DefaultsGiveThreePhysicalLines) {
-    const ToolDef& tool = ConfiguredTool();
+    const ToolDef& tool = kGlucoseInfusionRateTool;
     double values[kMaxInputs] = {};
     for (int i = 0; i < tool.inputCount; ++i) values[i] = tool.inputs[i].defaultValue;
     wchar_t resultText[4096];

@@ -1,9 +1,6 @@
-#include "tests/records/test_files.h"
+#include "tests/records/record_test_support.h"
 
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <thread>
 
 #ifdef _WIN32
@@ -17,8 +14,6 @@ extern char** environ;
 
 namespace fs = std::filesystem;
 
-namespace {
-
 fs::path FsPath(const std::wstring& path) {
 #ifdef _WIN32
     return fs::path(path);
@@ -28,41 +23,6 @@ fs::path FsPath(const std::wstring& path) {
     for (wchar_t c : path) narrow += c == L'\\' ? '/' : static_cast<char>(c);
     return fs::path(narrow);
 #endif
-}
-
-std::wstring TempFolder() {
-#ifdef _WIN32
-    wchar_t folder[MAX_PATH + 1];
-    DWORD length = GetTempPathW(MAX_PATH + 1, folder);
-    while (length > 0 && folder[length - 1] == L'\\') folder[--length] = L'\0';
-    return folder;
-#else
-    return L"/tmp";
-#endif
-}
-
-long ProcessId() {
-#ifdef _WIN32
-    return static_cast<long>(GetCurrentProcessId());
-#else
-    return static_cast<long>(getpid());
-#endif
-}
-
-}  // namespace
-
-std::wstring NewTempPath() {
-    static int counter = 0;
-    for (;;) {
-        std::wstring path = TempFolder() + L"\\peravin-records-" + std::to_wstring(ProcessId()) + L"-" +
-                            std::to_wstring(++counter);
-        if (!PathExists(path)) return path;
-    }
-}
-
-std::string ReadBytes(const std::wstring& path) {
-    std::ifstream in(FsPath(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 bool PathExists(const std::wstring& path) {
@@ -81,11 +41,6 @@ void RemovePath(const std::wstring& path) {
         fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, error);
     fs::permissions(FsPath(path), fs::perms::owner_write, fs::perm_options::add, error);
     fs::remove_all(FsPath(path), error);
-}
-
-void WritePlainFile(const std::wstring& path, const std::string& bytes) {
-    std::ofstream out(FsPath(path), std::ios::binary);
-    out << bytes;
 }
 
 void MakeDirectories(const std::wstring& path) {

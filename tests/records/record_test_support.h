@@ -1,21 +1,20 @@
-// Files and helper processes for the record file tests, on either platform.
-// Paths are written with backslashes, as the record log builds them.
+// File states and helper processes for the record file tests, on either
+// platform. Paths are written with backslashes, as the record log builds
+// them.
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
-// A path under the temporary folder that does not exist yet.
-std::wstring NewTempPath();
+// The path as this platform's file system reads it.
+std::filesystem::path FsPath(const std::wstring& path);
 
-// The file's bytes; empty when it cannot be read.
-std::string ReadBytes(const std::wstring& path);
 bool PathExists(const std::wstring& path);
 bool IsDirectory(const std::wstring& path);
 
 // Removes a file or a whole folder; read-only files included.
 void RemovePath(const std::wstring& path);
-void WritePlainFile(const std::wstring& path, const std::string& bytes);
 void MakeDirectories(const std::wstring& path);
 void MakeReadOnly(const std::wstring& path);
 
