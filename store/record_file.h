@@ -24,7 +24,8 @@ enum NewFileResult {
 // sees the new file without them.
 NewFileResult CreateFileWith(const wchar_t* path, const char* bytes, int count);
 
-// Appends the bytes to the existing file at path in one write at its end.
-// False when the file cannot be opened for appending or not every byte is
-// written.
+// Appends the bytes to the existing file at path in one write at its end,
+// under a lock where the file system alone would not keep two appends
+// apart. False when the file cannot be opened for appending, is marked
+// read-only, or not every byte is written.
 bool AppendToFile(const wchar_t* path, const char* bytes, int count);
