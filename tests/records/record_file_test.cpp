@@ -100,7 +100,8 @@ TEST_F(RecordSave, FirstSaveCreatesFoldersAndStartsFileWithMarkAndHeader) {
 TEST_F(RecordSave, SecondSaveAddsOnlyItsRecord) {
     ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 1, 2, L"first"));
     ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 3, 4, L"second"));
-    EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(1, 2, L"first") + ExpectedRecord(3, 4, L"second"));
+    EXPECT_EQ(ReadBytes(FsPath(file)),
+              kMarkAndHeader + ExpectedRecord(1, 2, L"first") + ExpectedRecord(3, 4, L"second"));
 }
 
 TEST_F(RecordSave, DeletedFileComesBackWithMarkAndHeader) {
