@@ -158,6 +158,9 @@ LRESULT OnPaint(HWND window) {
     return 0;
 }
 
+// The paint covers the whole client area; erasing first would only flicker.
+LRESULT OnEraseBackground() { return 1; }
+
 // The window cannot be sized: both tracking sizes are the same.
 LRESULT OnGetMinMaxInfo(MINMAXINFO* info) {
     info->ptMinTrackSize = POINT{kTrackWidth, kTrackHeight};
@@ -175,14 +178,14 @@ LRESULT OnColorControl(UINT message, WPARAM wParam, LPARAM lParam) {
         ColorControl(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
 }
 
-// Runs the command of id; false when id is none of the five.
-bool OnCommand(int id) {
+// Routed by the control id alone; other ids get the default handling.
+LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     for (const CommandRoute& route : kCommandRoutes) {
-        if (route.id != id) continue;
+        if (route.id != LOWORD(wParam)) continue;
         route.handler();
-        return true;
+        return 0;
     }
-    return false;
+    return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
 }
 
 void RegisterMainWindowClass(HINSTANCE instance, HBRUSH background) {
@@ -259,14 +262,12 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CREATE: return OnCreate(window);
     case WM_DESTROY: return OnDestroy();
     case WM_PAINT: return OnPaint(window);
-    case WM_ERASEBKGND: return 1;
+    case WM_ERASEBKGND: return OnEraseBackground();
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
     case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC: return OnColorControl(message, wParam, lParam);
-    case WM_COMMAND:
-        if (OnCommand(LOWORD(wParam))) return 0;
-        break;
+    case WM_COMMAND: return OnCommand(window, wParam, lParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -167,12 +167,13 @@ void CheckControl(CaseContext& c, HWND control, const ControlRow& row, int index
 }
 
 void ControlsAsBuilt(CaseContext& c) {
+    const int expected = sizeof kControls / sizeof kControls[0];
     int index = 0;
     for (HWND control = GetWindow(c.app.window, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
-        if (index < static_cast<int>(sizeof kControls / sizeof kControls[0])) CheckControl(c, control, kControls[index], index);
+        if (index < expected) CheckControl(c, control, kControls[index], index);
         ++index;
     }
-    Expect(c, index == sizeof kControls / sizeof kControls[0], "%d controls", index);
+    Expect(c, index == expected, "%d controls, expected %d", index, expected);
 }
 
 void OpensWithDefaults(CaseContext& c) {
