@@ -5,6 +5,12 @@
 
 #include "engine/tool_def.h"
 
+// Every generator takes the tool, one input value per input, the result text
+// and the verdict text with their capacities (terminator included), and
+// returns its ResultLevel. Both texts arrive empty.
+typedef int32_t (*ReportGenerator)(const ToolDef& tool, const double* values, wchar_t* resultText,
+                                   int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity);
+
 // Fills resultText and verdictText with the report of reportKind and returns
 // its ResultLevel; a kind without a generator gets the fixed no-report text.
 int32_t RunReport(int32_t reportKind, const ToolDef& tool, const double* values, wchar_t* resultText,
@@ -16,5 +22,9 @@ double FindInput(const ToolDef& tool, const double* values, const char* key);
 // Truncation toward zero; -2147483648 outside the 32-bit range or when not finite.
 int32_t ToInt32(double x);
 
-// Appends one formatted line and as much of "\r\n" as fits.
+// Formats one line into a 512-character scratch (cut at 511), appends what
+// fits, then as much of "\r\n" as fits. A full text stays unchanged.
 void AppendLine(wchar_t* text, int32_t capacity, const wchar_t* format, ...);
+
+// The same for a line of fixed text: its percent signs are ordinary characters.
+void AppendFixedLine(wchar_t* text, int32_t capacity, const wchar_t* line);

@@ -10,7 +10,6 @@ namespace {
 
 constexpr int kResultCapacity = 8192;
 constexpr int kVerdictCapacity = 512;
-constexpr int kDetailLimit = 8000;
 const wchar_t kReportOutLine[] = L"OUT|报告文本|见 DETAIL|\r\n";
 
 // Each output evaluated on its own, with every output key reading 0.
@@ -31,16 +30,14 @@ int32_t AppendOutputLines(const ToolDef& tool, const double* inputValues, wchar_
     return errors;
 }
 
-// The result text on one line, at most kDetailLimit characters: carriage
-// returns dropped, line feeds as spaces.
+}  // namespace
+
 void FlattenDetail(const wchar_t* resultText, wchar_t* detail) {
     int count = 0;
-    for (const wchar_t* c = resultText; *c && count < kDetailLimit; ++c)
+    for (const wchar_t* c = resultText; *c && count < kSelfTestDetailLimit; ++c)
         if (*c != L'\r') detail[count++] = *c == L'\n' ? L' ' : *c;
     detail[count] = L'\0';
 }
-
-}  // namespace
 
 int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report) {
     double inputValues[kMaxInputs] = {};
@@ -68,7 +65,7 @@ int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report) {
     AppendCut(report, kSelfTestReportCapacity, verdictText);
     AppendCut(report, kSelfTestReportCapacity, L"\r\n");
     AppendCut(report, kSelfTestReportCapacity, L"DETAIL|");
-    static wchar_t detail[kDetailLimit + 1];
+    static wchar_t detail[kSelfTestDetailLimit + 1];
     FlattenDetail(resultText, detail);
     AppendCut(report, kSelfTestReportCapacity, detail);
     AppendCut(report, kSelfTestReportCapacity, L"\r\n");

@@ -13,6 +13,11 @@ constexpr int kSelfTestPassed = 0;
 constexpr int kSelfTestOutputsFailed = 2;
 constexpr int kSelfTestNotWritten = 3;
 
+// The DETAIL field: resultText with carriage returns dropped and line feeds
+// as spaces, cut after kSelfTestDetailLimit characters.
+constexpr int kSelfTestDetailLimit = 8000;
+void FlattenDetail(const wchar_t* resultText, wchar_t* detail);
+
 // Builds the report of tool into report (kSelfTestReportCapacity characters)
 // and returns the number of output formulas that failed.
 int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report);

@@ -1,1 +1,115 @@
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <cwchar>
+#include <string>
+
+#include "engine/format.h"
+
+namespace {
+
+std::wstring Format(const char* code, double value, int capacity = 128) {
+    wchar_t out[128];
+    std::wmemset(out, L'#', 128);
+    FormatValue(code, value, out, capacity);
+    return out;
+}
+
+TEST(FormatValue, EachCode) {
+    struct Case {
+        const char* code;
+        double value;
+        const wchar_t* text;
+    } cases[] = {
+        {"f2", 1.0 / 0.6, L"1.67"},   {"f1", 144, L"144.0"},     {"int", 2.4, L"2"},
+        {"pct", 12.34, L"12.3%"},      {"f3", 0.5, L"0.500"},     {"f0", 2.6, L"3"},
+        {nullptr, 3.14159, L"3.14"},   {"F2", 3.14159, L"3.14"},  {"xyz", 1, L"1.00"},
+        {"", 1, L"1.00"},              {"f2", -0.0, L"-0.00"},    {"f1", -2.25, L"-2.2"},
+        {"int", 1e6, L"1000000"},      {"pct", -5, L"-5.0%"},     {"date", 0, L"1970-01-01"},
+        {"date", 19723, L"2024-01-01"}, {"date", 19723.9, L"2024-01-01"},
+        {"date", -0.5, L"1970-01-01"}, {"date", -1, L"1969-12-31"}, {"date", 11016, L"2000-02-29"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Format(c.code, c.value), c.text) << (c.code ? c.code : "(absent)");
+}
+
+TEST(FormatValue, NonFiniteIsTwoDashesWithEveryCode) {
+    const char* codes[] = {"f0", "f1", "f2", "f3", "int", "pct", "date", "other", nullptr};
+    const double values[] = {INFINITY, -INFINITY, NAN};
+    for (const char* code : codes)
+        for (double value : values) EXPECT_EQ(Format(code, value), L"--");
+}
+
+TEST(FormatValue, HugeValuesStayInsideTheBuffers) {
+    // Fixed notation of 1e300 needs over 300 characters; the scratch holds 79.
+    std::wstring text = Format("f2", 1e300);
+    EXPECT_EQ(text.size(), 79u);
+    EXPECT_EQ(text.substr(0, 4), L"1000");
+    EXPECT_EQ(Format("f2", -1.7976931348623157e308).size(), 79u);
+    EXPECT_EQ(Format("date", 1e300).size() < 40, true);
+    EXPECT_EQ(Format("date", -1e300).size() < 40, true);
+    // A small output buffer is cut at capacity - 1 and terminated.
+    wchar_t small[8];
+    std::wmemset(small, L'#', 8);
+    FormatValue("f2", 1234567.891, small, 5);
+    EXPECT_EQ(std::wstring(small), L"1234");
+    EXPECT_EQ(small[5], L'#');
+    FormatValue("f2", INFINITY, small, 2);
+    EXPECT_EQ(std::wstring(small), L"-");
+    FormatValue("date", 0, small, 5);
+    EXPECT_EQ(std::wstring(small), L"1970");
+}
+
+TEST(DayNumber, NamedDates) {
+    struct Case {
+        int y, m, d;
+        DayNumber day;
+        const wchar_t* text;
+    } cases[] = {
+        {1970, 1, 1, 0, L"1970-01-01"},      {2000, 2, 29, 11016, L"2000-02-29"},
+        {2000, 3, 1, 11017, L"2000-03-01"},  {2024, 1, 1, 19723, L"2024-01-01"},
+        {1, 1, 1, -719162, L"0001-01-01"},   {0, 2, 29, -719469, L"0000-02-29"},
+        {0, 3, 1, -719468, L"0000-03-01"},   {9999, 12, 31, 2932896, L"9999-12-31"},
+        {-1, 12, 31, -719529, L"-001-12-31"}, {1969, 12, 31, -1, L"1969-12-31"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DayNumberFromDate(c.y, c.m, c.d), c.day) << c.y << "-" << c.m << "-" << c.d;
+        wchar_t text[32];
+        FormatDayNumber(c.day, text, 32);
+        EXPECT_EQ(std::wstring(text), c.text);
+    }
+}
+
+wchar_t Digit(int n) { return static_cast<wchar_t>(L'0' + n % 10); }
+
+bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+TEST(DayNumber, RoundTripOfEveryDayFromYear0To9999) {
+    const int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    DayNumber expected = DayNumberFromDate(0, 1, 1);
+    int mismatches = 0;
+    for (int y = 0; y <= 9999; ++y)
+        for (int m = 1; m <= 12; ++m) {
+            int days = monthDays[m - 1] + (m == 2 && IsLeap(y) ? 1 : 0);
+            for (int d = 1; d <= days; ++d, ++expected) {
+                DayNumber day = DayNumberFromDate(y, m, d);
+                wchar_t text[32];
+                FormatDayNumber(day, text, 32);
+                const wchar_t want[] = {Digit(y / 1000), Digit(y / 100), Digit(y / 10), Digit(y), L'-',
+                                        Digit(m / 10), Digit(m), L'-', Digit(d / 10), Digit(d), L'\0'};
+                if (day != expected || std::wcscmp(text, want) != 0) ++mismatches;
+            }
+        }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_EQ(expected, 2932897);
+}
+
+TEST(DayNumber, FarOffDaysGiveABoundedText) {
+    const DayNumber days[] = {INT64_MAX, INT64_MIN, INT64_MAX / 2, -INT64_MAX / 3};
+    for (DayNumber day : days) {
+        wchar_t text[32];
+        FormatDayNumber(day, text, 32);
+        EXPECT_LT(std::wcslen(text), 32u);
+    }
+}
+
+}  // namespace

@@ -1,37 +1,35 @@
-#include "engine/tool_def.h"
-
-namespace {
+#include "engine/tools/tools.h"
 
 // Glucose infusion rate from infusion speed, glucose concentration and weight.
-const InputField kGirInputs[] = {
+namespace {
+
+const InputField kInputs[] = {
     {"rate", L"输注速度", L"ml/h", 60},
     {"conc", L"葡萄糖浓度", L"%", 10},
     {"w", L"体重", L"kg", 60},
 };
 
-const OutputField kGirOutputs[] = {
+const OutputField kOutputs[] = {
     {"gir", L"葡萄糖输注速率", L"mg/kg/min", "rate*conc*10/(w*60)", "f2"},
     {"gday", L"每日葡萄糖", L"g", "rate*conc/100*24", "f1"},
 };
 
-const VerdictRule kGirRules[] = {
+const VerdictRule kRules[] = {
     {"rate*conc*10/(w*60)>5", LevelWarning, L"GIR 偏高，警惕高血糖与脂肪肝"},
     {"", LevelNormal, L"GIR 在合理范围"},
 };
 
-const ToolDef kGlucoseInfusionRate = {
+}  // namespace
+
+extern const ToolDef kGlucoseInfusionRateTool = {
     261,
     L"Peravin",
     L"按输液速度与浓度计算",
     L"营养支持",
     L"GIR(mg/kg/min)=速度(ml/h)×浓度(%)×10/(体重×60)",
     L"新生儿 GIR 4-6 起始，成人不超过 5mg/kg/min。",
-    3, kGirInputs,
-    2, kGirOutputs,
-    2, kGirRules,
+    3, kInputs,
+    2, kOutputs,
+    2, kRules,
     ReportNone,
 };
-
-}  // namespace
-
-const ToolDef& ConfiguredTool() { return kGlucoseInfusionRate; }

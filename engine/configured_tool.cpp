@@ -1,0 +1,9 @@
+// Compiled into each program with the symbol of its one tool, so every
+// program carries exactly one ToolDef.
+#include "engine/tools/tools.h"
+
+#ifndef PERAVIN_TOOL_SYMBOL
+#define PERAVIN_TOOL_SYMBOL kGlucoseInfusionRateTool
+#endif
+
+const ToolDef& ConfiguredTool() { return PERAVIN_TOOL_SYMBOL; }

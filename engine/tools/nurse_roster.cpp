@@ -1,0 +1,23 @@
+#include "engine/tools/tools.h"
+
+namespace {
+
+const InputField kInputs[] = {
+    {"nurses", L"护士人数", L"人", 6},
+    {"days", L"排班天数", L"天", 7},
+};
+
+}  // namespace
+
+extern const ToolDef kNurseRosterTool = {
+    301,
+    L"护士排班表",
+    L"三班轮转，自动生成排班",
+    L"护理管理",
+    L"三班轮转：白班 D / 夜班 N / 休息 R，每日每班 1 人，按人员顺序滚动",
+    L"护士人数 1-40 人，排班天数 1-31 天；生成后可复制到排班本或表格，按科室实际人数与能级调整。",
+    2, kInputs,
+    0, nullptr,
+    0, nullptr,
+    ReportNurseRoster,
+};

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Each program of the tool family runs its self-test under Wine and writes,
+# byte for byte, the report the native build writes for the same tool.
+# Expects build/windows and build/native to be built.
+set -u
+root=$(cd "$(dirname "$0")/../.." && pwd)
+source "$root/scripts/wine_env.sh"
+passed=0
+failed=0
+work=$(mktemp -d)
+wine_prefix_new
+cd "$work" || exit 1
+while IFS='|' read -r exe caption; do
+  [ -n "$exe" ] || continue
+  program=${exe%.exe}
+  wine_run "$root/build/windows/$exe" --selftest "$program.win.txt"
+  rc=$?
+  "$root/build/native/tests/catalogue_selftest" "$program" "$program.native.txt"
+  if [ "$rc" -eq 0 ] && cmp -s "$program.win.txt" "$program.native.txt" &&
+     head -1 "$program.win.txt" | grep -q "|$caption|"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAILED: $exe (exit $rc)"
+    diff <(cat -A "$program.win.txt") <(cat -A "$program.native.txt") | head -5
+  fi
+done <"$root/build/windows/programs.txt"
+wine_cleanup
+cd / && rm -rf "$work"
+echo "tool family: $passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ "$passed" -ge 12 ]

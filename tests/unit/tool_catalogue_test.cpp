@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/tool_catalogue.h"
+#include "store/self_test.h"
+
+namespace {
+
+// The input keys each report reads; a report tool offers exactly these.
+struct ReportKeys {
+    int32_t kind;
+    std::vector<std::string> keys;
+};
+const ReportKeys kReportKeys[] = {
+    {1, {"nurses", "days"}}, {2, {"start", "interval", "times"}}, {3, {"kind"}}, {4, {"kind"}},
+    {5, {"kind"}}, {6, {"drugA", "drugB"}}, {7, {"start", "gap", "times"}}, {8, {}},
+    {9, {"beds"}}, {10, {"bed", "dose", "volume", "gtt"}}, {11, {"panel"}},
+};
+
+bool IsFormulaName(const char* key) {
+    size_t n = std::strlen(key);
+    if (n == 0 || n > 63) return false;
+    auto letter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
+    if (!letter(key[0])) return false;
+    for (size_t i = 1; i < n; ++i)
+        if (!letter(key[i]) && !(key[i] >= '0' && key[i] <= '9')) return false;
+    return true;
+}
+
+TEST(ToolCatalogue, EveryToolKeepsTheModelsInvariants) {
+    std::set<int32_t> ids, kinds;
+    std::set<std::string> programs;
+    for (int t = 0; t < kToolCatalogueCount; ++t) {
+        const ToolDef& tool = *kToolCatalogue[t].tool;
+        SCOPED_TRACE(kToolCatalogue[t].program);
+        EXPECT_TRUE(ids.insert(tool.id).second) << "duplicate id " << tool.id;
+        EXPECT_TRUE(kinds.insert(tool.reportKind).second) << "second tool of kind " << tool.reportKind;
+        EXPECT_TRUE(programs.insert(kToolCatalogue[t].program).second);
+        EXPECT_TRUE(tool.title && tool.title[0] && tool.category && tool.category[0] && tool.basis && tool.basis[0]);
+        EXPECT_TRUE(tool.inputCount >= 0 && tool.inputCount <= kMaxInputs);
+        EXPECT_TRUE(tool.outputCount >= 0 && tool.outputCount <= kMaxOutputs);
+        for (int i = 0; i < tool.inputCount; ++i) {
+            EXPECT_TRUE(IsFormulaName(tool.inputs[i].key)) << tool.inputs[i].key;
+            EXPECT_TRUE(tool.inputs[i].label && tool.inputs[i].label[0]);
+        }
+        for (int i = 0; i < tool.outputCount; ++i) {
+            EXPECT_TRUE(IsFormulaName(tool.outputs[i].key)) << tool.outputs[i].key;
+            EXPECT_TRUE(tool.outputs[i].formula && tool.outputs[i].label);
+        }
+        for (int i = 0; i < tool.ruleCount; ++i) EXPECT_TRUE(tool.rules[i].condition && tool.rules[i].verdict);
+    }
+    // The glucose tool and one tool for each report kind 1 to 11.
+    EXPECT_EQ(kinds, (std::set<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(std::string(kToolCatalogue[0].program), "Peravin");
+    EXPECT_EQ(kToolCatalogue[0].tool->id, 261);
+}
+
+TEST(ToolCatalogue, ReportToolsOfferExactlyTheKeysTheirReportReads) {
+    for (const ReportKeys& expected : kReportKeys) {
+        const ToolDef* found = nullptr;
+        for (int t = 0; t < kToolCatalogueCount; ++t)
+            if (kToolCatalogue[t].tool->reportKind == expected.kind) found = kToolCatalogue[t].tool;
+        ASSERT_NE(found, nullptr) << "kind " << expected.kind;
+        std::vector<std::string> keys;
+        for (int i = 0; i < found->inputCount; ++i) keys.push_back(found->inputs[i].key);
+        EXPECT_EQ(keys, expected.keys) << "kind " << expected.kind;
+        EXPECT_EQ(found->outputCount, 0);
+        EXPECT_EQ(found->ruleCount, 0);
+    }
+}
+
+TEST(ToolCatalogue, EveryReportToolsSelfTestPasses) {
+    static wchar_t report[kSelfTestReportCapacity];
+    for (int t = 0; t < kToolCatalogueCount; ++t) {
+        const ToolDef& tool = *kToolCatalogue[t].tool;
+        if (tool.reportKind == ReportNone) continue;
+        SCOPED_TRACE(kToolCatalogue[t].program);
+        EXPECT_EQ(BuildSelfTestReport(tool, report), 0);
+        std::wstring text = report;
+        wchar_t toolLine[256];
+        swprintf(toolLine, 256, L"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
+        EXPECT_EQ(text.find(toolLine), 0u);
+        EXPECT_NE(text.find(L"\r\nOUT|报告文本|见 DETAIL|\r\nVERDICT|"), std::wstring::npos);
+        EXPECT_EQ(text.find(L"OUT|", text.find(L"OUT|") + 1), std::wstring::npos);  // one OUT line
+        EXPECT_EQ(text.substr(text.size() - 10), L"ERRORS|0\r\n");
+    }
+}
+
+}  // namespace
