@@ -28,6 +28,8 @@ wine_prefix_prepare() {
   "$WINE" wineboot -i >/dev/null 2>&1 || true
   "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft YaHei UI' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Consolas' /d 'WenQuanYi Micro Hei Mono' /f >/dev/null 2>&1
+  # Captions and message boxes draw in Tahoma, which has no Chinese.
+  "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Tahoma' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   "$WINESERVER" -w
 }
 

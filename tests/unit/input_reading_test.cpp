@@ -11,9 +11,9 @@ struct AcceptedCase {
 
 // Spaces at both ends are skipped; the rest must be one number as wcstod reads it.
 const AcceptedCase kAccepted[] = {
-    {L"", 0},          {L"   ", 0},        {L"60", 60},        {L" 5", 5},       {L"5 ", 5},
-    {L"  12.5  ", 12.5}, {L"1e3", 1000},   {L"-3", -3},        {L"+7", 7},       {L".5", 0.5},
-    {L"5.", 5},        {L"0x10", 16},      {L"1E-2", 0.01},    {L"\t8", 8},      {L"1.7976931348623157e308", 1.7976931348623157e308},
+    {L"", 0},        {L"   ", 0},      {L"60", 60},     {L" 5", 5},    {L"5 ", 5},   {L"  12.5  ", 12.5},
+    {L"1e3", 1000},  {L"-3", -3},      {L"+7", 7},      {L".5", 0.5},  {L"5.", 5},   {L"0x10", 16},
+    {L"1E-2", 0.01}, {L"\t8", 8},      {L"1.7976931348623157e308", 1.7976931348623157e308},
 };
 
 TEST(ReadInputNumber, AcceptsOneWholeFiniteNumber) {
