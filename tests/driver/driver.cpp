@@ -103,47 +103,7 @@ bool NeedsPainting(HWND window) {
     return false;
 }
 
-}  // namespace
-
 // ---- Pixels ----
-
-bool CaptureScreen(const RECT& rect, Capture* capture) {
-    int width = rect.right - rect.left;
-    int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) return false;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bool ok = bitmap != nullptr;
-    if (ok) {
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        ok = BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != 0;
-        GdiFlush();
-        const uint32_t* source = static_cast<const uint32_t*>(bits);
-        capture->width = width;
-        capture->height = height;
-        capture->pixels.resize(static_cast<size_t>(width) * height);
-        for (size_t i = 0; i < capture->pixels.size(); ++i) {
-            uint32_t p = source[i];
-            capture->pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-        }
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-    }
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return ok;
-}
-
-namespace {
 
 // Draws into a top-down 32-bit bitmap and reads it back.
 struct Canvas {
@@ -193,6 +153,22 @@ void CloseCanvas(Canvas* canvas, Capture* result) {
     DeleteObject(canvas->bitmap);
     DeleteDC(canvas->dc);
 }
+
+}  // namespace
+
+bool CaptureScreen(const RECT& rect, Capture* capture) {
+    int width = rect.right - rect.left;
+    int height = rect.bottom - rect.top;
+    Canvas canvas;
+    if (width <= 0 || height <= 0 || !OpenCanvas(width, height, RGB(0, 0, 0), &canvas)) return false;
+    HDC screen = GetDC(nullptr);
+    bool ok = BitBlt(canvas.dc, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != 0;
+    ReleaseDC(nullptr, screen);
+    CloseCanvas(&canvas, capture);
+    return ok;
+}
+
+namespace {
 
 bool RenderIcon(HICON icon, int width, int height, COLORREF background, Capture* rendered) {
     Canvas canvas;
