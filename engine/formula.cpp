@@ -155,22 +155,33 @@ double ParseName(EvalContext* ctx) {
     return LookUpVariable(ctx, name);
 }
 
-// Digits with an optional fraction and at most 15 significant digits, not
-// followed by an exponent or a hexadecimal mark: then mantissa / 10^k is one
-// correctly rounded division, the very double strtod gives, at a fraction of
-// its cost. Returns false for every other form.
+constexpr int kPlainDecimalDigits = 15;
+
+// One more digit of the mantissa; false past 15 digits, where the short path
+// no longer holds and the mantissa would soon overflow.
+bool AddDigit(char c, int64_t* mantissa, int* digits) {
+    if (++*digits > kPlainDecimalDigits) return false;
+    *mantissa = *mantissa * 10 + (c - '0');
+    return true;
+}
+
+// Digits with an optional fraction and at most 15 digits, not followed by an
+// exponent or a hexadecimal mark: then mantissa / 10^k is one correctly
+// rounded division, the very double strtod gives, at a fraction of its cost.
+// Returns false for every other form.
 bool ReadPlainDecimal(const char* text, double* value, const char** end) {
     static const double kPowersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7,
                                           1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const char* p = text;
     int64_t mantissa = 0;
     int digits = 0, fractionDigits = 0;
-    for (; IsDigit(*p); ++p, ++digits) mantissa = mantissa * 10 + (*p - '0');
+    for (; IsDigit(*p); ++p)
+        if (!AddDigit(*p, &mantissa, &digits)) return false;
     if (*p == '.')
-        for (++p; IsDigit(*p); ++p, ++digits, ++fractionDigits) mantissa = mantissa * 10 + (*p - '0');
+        for (++p; IsDigit(*p); ++p, ++fractionDigits)
+            if (!AddDigit(*p, &mantissa, &digits)) return false;
     char next = *p;
-    if (digits == 0 || digits > 15 || next == 'e' || next == 'E' || next == 'x' || next == 'X' ||
-        next == 'p' || next == 'P')
+    if (digits == 0 || next == 'e' || next == 'E' || next == 'x' || next == 'X' || next == 'p' || next == 'P')
         return false;
     *value = static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
     *end = p;

@@ -2,11 +2,15 @@
 
 #include "engine/platform.h"
 
+// A capacity of 0 would ask Windows for the size needed and convert nothing;
+// here, as in the portable layer, it means the text does not fit.
 int ConvertToUtf8(const wchar_t* text, char* out, int capacity) {
+    if (capacity <= 0) return 0;
     return WideCharToMultiByte(CP_UTF8, 0, text, -1, out, capacity, nullptr, nullptr);
 }
 
 int WidenAscii(const char* text, wchar_t* out, int capacity) {
+    if (capacity <= 0) return 0;
     return MultiByteToWideChar(CP_ACP, 0, text, -1, out, capacity);
 }
 

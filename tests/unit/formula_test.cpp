@@ -129,6 +129,10 @@ TEST(Formula, Numbers) {
         {"1e3", 1000, false}, {".5", 0.5, false}, {"5.", 5, false}, {"2.5E-4", 2.5e-4, false},
         {"0x10", 16, false},  {".", 0, true},     {"1e400", INFINITY, true}, {"exp(1000)>5", 1, false},
         {"-1e400<0", 1, false}, {"1e400-1e400", NAN, true},
+        // The number ends where strtod stops: what follows is read as the rest of the formula.
+        {"007", 7, false},    {"5.+1", 6, false}, {"2e+1", 20, false}, {"2e", 2, true},
+        {"1e+", 1, true},     {"2e3x", 2000, true}, {"0x", 0, true},   {"1.5.3", 1.5, true},
+        {"3in", 3, true},     {"0.e1", 0, false},   {".e1", 0, true},
     };
     EXPECT_CASES(cases);
 }
@@ -207,10 +211,15 @@ namespace {
 TEST(Formula, NumbersEqualStrtodBitForBit) {
     std::vector<std::string> texts = {"0", "0.1", "0.3", "123456789012345", "1234567890123456",
                                       "0.000000000000001", "9007199254740993", "2.675", "1.005",
-                                      "99999999999999.9", "5.", ".5", "0.1e1", "0x1.8p1", "00012.50"};
+                                      "99999999999999.9", "5.", ".5", "0.1e1", "0x1.8p1", "00012.50",
+                                      "000000000000000000000001", "9223372036854775808",
+                                      "123456789012345678901234567890", ".000000000000000000000000001",
+                                      "18446744073709551615.5"};
     std::mt19937_64 random(20261208);
     for (int i = 0; i < 20000; ++i) {
         std::string text = std::to_string(random() % 1000000000000000ULL);
+        // Every fourth text runs past the short path's 15 digits.
+        if (i % 4 == 0) text += std::to_string(random());
         size_t point = random() % (text.size() + 1);
         if (random() % 4) text.insert(point, ".");
         texts.push_back(text);

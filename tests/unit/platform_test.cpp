@@ -29,6 +29,7 @@ TEST(ConvertToUtf8, TextThatDoesNotFitGivesZero) {
     EXPECT_EQ(ConvertToUtf8(L"营养支持", out, 12), 0);  // needs 13 with the terminator
     EXPECT_EQ(ConvertToUtf8(L"营养支持", out, 13), 13);
     EXPECT_EQ(ConvertToUtf8(L"abc", out, 3), 0);
+    EXPECT_EQ(ConvertToUtf8(L"abc", out, 0), 0);  // nothing fits, on every platform
 }
 
 TEST(WidenAscii, CopiesEveryCharacterAndTheTerminator) {
@@ -36,6 +37,7 @@ TEST(WidenAscii, CopiesEveryCharacterAndTheTerminator) {
     EXPECT_EQ(WidenAscii("-1.5%", out, 8), 6);
     EXPECT_EQ(std::wstring(out), L"-1.5%");
     EXPECT_EQ(WidenAscii("1234567", out, 7), 0);
+    EXPECT_EQ(WidenAscii("1", out, 0), 0);
 }
 
 TEST(ReadLocalTime, GivesAPlausibleDate) {

@@ -1,0 +1,247 @@
+#!/usr/bin/env bash
+# End-to-end test of the ward-workstation packages under Wine: installing,
+# reinstalling, upgrading and removing the MSI, and the portable zip.
+# Needs the windows preset built (build/windows, or PERAVIN_WINDOWS_BUILD);
+# makes its packages itself with scripts/package.sh in a temporary folder
+# (dist/ is left alone): the build's version, a rebuild of it, the next
+# version, and a package of two programs. Needs no display: msiexec /qn and
+# the self-test create no window. Wine runs in a Chinese locale, as on the
+# ward workstations, so that it reads the package's texts in code page 936.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=${PERAVIN_WINDOWS_BUILD:-$root/build/windows}
+# shellcheck source-path=SCRIPTDIR/../..
+source "$root/scripts/wine_env.sh"
+unset DISPLAY
+
+passed=0 failed=0
+check() {
+  local name=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); echo "ok   $name"
+  else failed=$((failed + 1)); echo "FAIL $name"; fi
+}
+
+tmp=$(mktemp -d /tmp/peravin-packaging.XXXXXX)
+trap 'wine_cleanup; rm -rf "$tmp"' EXIT
+
+use_chinese_locale() {
+  unset LC_ALL LANGUAGE
+  if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+    mkdir -p "$tmp/locale"
+    localedef -i zh_CN -f UTF-8 "$tmp/locale/zh_CN.UTF-8" >/dev/null 2>&1 || return 1
+    export LOCPATH=$tmp/locale
+  fi
+  export LANG=zh_CN.UTF-8
+}
+
+win_path() { printf 'Z:%s' "${1//\//\\}"; }
+msi() { wine_run msiexec "$1" "$(win_path "$2")" /qn >/dev/null 2>&1; }
+
+expected_report() {
+  printf '%s\r\n' 'TOOL|261|Peravin|营养支持' 'LEVEL|0' \
+    'OUT|葡萄糖输注速率|1.67|mg/kg/min' 'OUT|每日葡萄糖|144.0|g' 'VERDICT|GIR 在合理范围' \
+    'DETAIL|葡萄糖输注速率：1.67 mg/kg/min 每日葡萄糖：144.0 g ' 'ERRORS|0'
+}
+
+# Runs a program's self-test in a fresh folder (the program given by a
+# Windows path, or by name in FOLDER); true when it exits 0 and writes a
+# whole report: Peravin's exactly as expected, another program's from its
+# TOOL line to ERRORS|0.
+self_test_passes() { # PROGRAM REPORT_NAME [FOLDER]
+  local dir=${3:-} rc
+  [ -n "$dir" ] || dir=$(mktemp -d "$tmp/run.XXXXXX")
+  (cd "$dir" && wine_run "$1" --selftest "$2" >/dev/null 2>&1)
+  rc=$?
+  [ "$rc" -eq 0 ] || return 1
+  if [ "${1##*[\\/]}" = "Peravin.exe" ]; then cmp -s "$dir/$2" <(expected_report)
+  else head -n1 "$dir/$2" | grep -q '^TOOL|' && [ "$(tail -n1 "$dir/$2")" = $'ERRORS|0\r' ]; fi
+}
+
+# The exe file names in the build's program list.
+built_programs() { cut -d'|' -f1 "$build/programs.txt" | grep .; }
+
+installed_programs_are_built() {
+  local exe
+  for exe in $(built_programs); do cmp -s "$(program_files)/$exe" "$build/$exe" || return 1; done
+}
+
+installed_self_tests_pass() {
+  local exe
+  for exe in $(built_programs); do
+    self_test_passes "C:\\Program Files\\TolmMed Suite\\$exe" out.txt || return 1
+  done
+}
+
+program_files() { echo "$WINEPREFIX/drive_c/Program Files/TolmMed Suite"; }
+
+# The versions of the installed copies of the suite, one a line.
+installed_copies() {
+  wine_run reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+    tr -d '\r' | awk '
+      /^HKEY_/ { if (name == "TolmMed Suite") print version; name = ""; version = "" }
+      $1 == "DisplayName" { name = substr($0, index($0, "REG_SZ") + 10) }
+      $1 == "DisplayVersion" { version = $3 }
+      END { if (name == "TolmMed Suite") print version }'
+}
+
+# Every copy of an exe and every shortcut of the suite, wherever Wine put them.
+exe_copies() { find "$WINEPREFIX/drive_c" -path '*/windows' -prune -o -iname "$1" -print | wc -l; }
+shortcuts() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/TolmMed Suite/*.lnk' | LC_ALL=C sort; }
+suite_menus() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/TolmMed Suite' | wc -l; }
+suite_menu() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/TolmMed Suite'; }
+
+one_copy_of() { # VERSION
+  [ "$(installed_copies)" = "$1" ] && [ "$(exe_copies Peravin.exe)" -eq 1 ] &&
+    [ "$(shortcuts | wc -l)" -eq "$(built_programs | wc -l)" ]
+}
+
+# The texts in a shortcut file, 8-bit and UTF-16.
+link_texts() { LC_ALL=C strings -a "$1"; LC_ALL=C strings -a -e l "$1"; }
+
+# Every program has one shortcut, named by its title, that opens the
+# installed program and names no icon of its own (LinkFlags bit 0x40), so
+# that it shows the program's icon.
+shortcuts_are_right() {
+  local exe title link texts flags
+  [ "$(shortcuts | wc -l)" -eq "$(built_programs | wc -l)" ] || return 1
+  while IFS='|' read -r exe title; do
+    link=$(shortcuts | grep -xF "$(suite_menu)/$title.lnk") || return 1
+    texts=$(link_texts "$link")
+    grep -qxF "C:\\Program Files\\TolmMed Suite\\$exe" <<<"$texts" || return 1
+    flags=$(od -An -tu1 -j20 -N1 "$link")
+    [ $((flags & 0x40)) -eq 0 ] || return 1
+  done <"$build/programs.txt"
+}
+
+records_snapshot() {
+  (cd "$(wine_local_appdata)/TolmMedSuite" && find . -print0 | sort -z | xargs -0 ls -ld --time-style=+%s.%N &&
+    find . -type f -print0 | sort -z | xargs -0 md5sum)
+}
+
+fully_removed() {
+  [ ! -e "$(program_files)" ] && [ "$(suite_menus)" -eq 0 ] && [ -z "$(installed_copies)" ]
+}
+
+readme_is_right() { # README file
+  local text
+  [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' ')" = "efbbbf" ] || return 1
+  [ "$(grep -c $'\r$' "$1")" -eq "$(wc -l <"$1")" ] || return 1
+  text=$(tr -d '\r' <"$1")
+  grep -qF 'Peravin.exe --selftest 报告.txt' <<<"$text" &&
+    grep -qF '%LOCALAPPDATA%\TolmMedSuite\records\T261.csv' <<<"$text" || return 1
+  # It lists every program with its title.
+  while IFS='|' read -r exe title; do
+    grep -qxF "    $exe    $title" <<<"$text" || return 1
+  done <"$build/programs.txt"
+}
+
+portable_files() { (cd "$1" && find . -type f | LC_ALL=C sort); }
+
+# Makes a package with scripts/package.sh; true when its MSI and zip are there.
+package() { # OUT_DIR VERSION [BUILD_DIR]
+  "$root/scripts/package.sh" --out "$1" --version "$2" --build "${3:-$build}" >/dev/null &&
+    [ -s "$1/TolmMedSuite-$2.msi" ] && [ -s "$1/TolmMedSuite-$2-portable.zip" ]
+}
+
+version_refused() { # VERSION
+  ! package "$tmp/refused" "$1" 2>/dev/null && [ ! -e "$tmp/refused/TolmMedSuite-$1.msi" ]
+}
+
+reinstall_leaves_one_copy() { # PACKAGE VERSION_LEFT
+  msi /i "$1"
+  one_copy_of "$2"
+}
+
+upgrade_replaces() { # PACKAGE VERSION
+  msi /i "$1" && one_copy_of "$2"
+}
+
+downgrade_refused() { # PACKAGE VERSION_LEFT
+  ! msi /i "$1" && one_copy_of "$2"
+}
+
+remove_keeps_records() { # PACKAGE
+  msi /x "$1" && fully_removed && [ "$(records_snapshot)" = "$before" ]
+}
+
+# The zip holds one folder with the built programs and the read-me; each
+# program's self-test passes there, Peravin's by the read-me's own command.
+portable_works() { # ZIP
+  local dir=$tmp/portable exe
+  mkdir -p "$dir" && unzip -q "$1" -d "$dir" || return 1
+  dir=$dir/TolmMed\ Suite
+  [ "$(portable_files "$dir")" = "$({ built_programs; echo README.txt; } | sed 's|^|./|' | LC_ALL=C sort)" ] &&
+    readme_is_right "$dir/README.txt" || return 1
+  for exe in $(built_programs); do
+    cmp -s "$dir/$exe" "$build/$exe" || return 1
+    if [ "$exe" = Peravin.exe ]; then self_test_passes Peravin.exe 报告.txt "$dir" || return 1
+    else self_test_passes "$exe" out.txt "$dir" || return 1; fi
+  done
+}
+
+family_removed() {
+  msi /x "$tmp/family/TolmMedSuite-$version.msi" && fully_removed
+}
+
+# A build of two programs, the second a copy under a Chinese title: the
+# package follows the build's program list.
+family_build() {
+  local dir=$tmp/family-build
+  mkdir -p "$dir" &&
+    cp "$build/Peravin.exe" "$build/package_version.txt" "$dir/" &&
+    cp "$build/Peravin.exe" "$dir/SecondTool.exe" &&
+    printf 'Peravin.exe|Peravin\nSecondTool.exe|第二工具（测试）\n' >"$dir/programs.txt" &&
+    package "$tmp/family" "$version" "$dir"
+}
+
+family_installs() {
+  msi /i "$tmp/family/TolmMedSuite-$version.msi" &&
+    [ "$(installed_copies)" = "$version" ] &&
+    [ "$(shortcuts | xargs -d '\n' -n1 basename | tr '\n' '/')" = "Peravin.lnk/第二工具（测试）.lnk/" ] &&
+    self_test_passes 'C:\Program Files\TolmMed Suite\Peravin.exe' out.txt &&
+    self_test_passes 'C:\Program Files\TolmMed Suite\SecondTool.exe' out.txt
+}
+
+if [ ! -f "$build/Peravin.exe" ] || [ ! -f "$build/programs.txt" ]; then
+  echo "build the windows preset first ($build)"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+version=$(cat "$build/package_version.txt")
+IFS=. read -r major minor patch <<<"$version"
+next=$major.$minor.$((patch + 1))
+current=$tmp/current/TolmMedSuite-$version.msi
+rebuilt=$tmp/rebuilt/TolmMedSuite-$version.msi
+newer=$tmp/next/TolmMedSuite-$next.msi
+
+check "package.sh builds the installer and the archive" package "$tmp/current" "$version"
+check "package.sh builds a second package of the same version" package "$tmp/rebuilt" "$version"
+check "package.sh builds the next version ($next)" package "$tmp/next" "$next"
+check "package.sh refuses a version Windows Installer cannot hold" version_refused 1.0.70000
+check "package.sh builds a package of two programs" family_build
+check "a Chinese locale for Wine" use_chinese_locale
+
+wine_prefix_new
+records=$(wine_local_appdata)/TolmMedSuite/records
+mkdir -p "$records"
+printf '\xEF\xBB\xBF时间,工具\r\n2024-01-01 08:00:00,Peravin\r\n' >"$records/T261.csv"
+before=$(records_snapshot)
+
+check "msiexec /i installs" msi /i "$current"
+check "the installed programs are the built ones" installed_programs_are_built
+check "the installed programs' self-tests pass, Peravin's report exact" installed_self_tests_pass
+check "each program's Start-menu shortcut opens it and shows its icon" shortcuts_are_right
+check "installing the same package again leaves one copy" reinstall_leaves_one_copy "$current" "$version"
+check "installing another package of the same version leaves one copy" \
+  reinstall_leaves_one_copy "$rebuilt" "$version"
+check "the next version replaces the installed one" upgrade_replaces "$newer" "$next"
+check "an older version does not install over a newer one" downgrade_refused "$current" "$next"
+check "msiexec /x removes the suite and keeps the records" remove_keeps_records "$newer"
+check "a package of two programs installs both, each with its shortcut" family_installs
+check "removing it removes both" family_removed
+check "the zip unpacks to programs whose self-tests pass, with the read-me" \
+  portable_works "$tmp/current/TolmMedSuite-$version-portable.zip"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
