@@ -7,7 +7,8 @@ namespace {
 
 // ---- characters ----------------------------------------------------------
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+// Most characters are above the space: one comparison rejects them.
+bool IsBlank(char c) { return c <= ' ' && (c == ' ' || c == '\t' || c == '\n' || c == '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsNameStart(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 bool IsNameChar(char c) { return IsNameStart(c) || IsDigit(c); }
@@ -90,7 +91,7 @@ bool SameName(const char* a, const char* b) {
 template <typename Entry, size_t N>
 const Entry* FindFunction(const Entry (&table)[N], const char* name) {
     for (const Entry& entry : table)
-        if (SameName(entry.name, name)) return &entry;
+        if (entry.name[0] == name[0] && SameName(entry.name, name)) return &entry;
     return nullptr;
 }
 
@@ -246,97 +247,93 @@ double ParsePower(EvalContext* ctx) {
     return std::pow(base, exponent);
 }
 
-/* <term> = <power> {("*" | "/" | "%") <power>}   ("**" is no operator) */
-double ParseTerm(EvalContext* ctx) {
-    double value = ParsePower(ctx);
-    for (;;) {
-        SkipBlanks(ctx);
-        char c = Peek(ctx);
-        if (c == '*') {
-            if (PeekSecond(ctx) == '*') return value;
-            ++ctx->cursor;
-            value *= ParsePower(ctx);
-        } else if (c == '/' || c == '%') {
-            ++ctx->cursor;
-            double divisor = ParsePower(ctx);
-            if (divisor == 0) return Fail(ctx);  // the whole term is 0
-            value = c == '/' ? value / divisor : std::fmod(value, divisor);
-        } else {
-            return value;
-        }
+// The binary levels, lowest first. One precedence-climbing routine serves
+// all five, as their rules differ only in level and grouping:
+//   <or>         = <and> {"||" <and>}
+//   <and>        = <comparison> {"&&" <comparison>}
+//   <comparison> = <sum> [("<=" | ">=" | "==" | "!=" | "<" | ">") <sum>]
+//   <sum>        = <term> {("+" | "-") <term>}
+//   <term>       = <power> {("*" | "/" | "%") <power>}   ("**" is no operator)
+enum Level { kOrLevel = 2, kAndLevel, kComparisonLevel, kSumLevel, kTermLevel, kPrimaryLevel };
+
+enum class BinaryOp { None, Or, And, Less, LessEqual, Greater, GreaterEqual, Equal, NotEqual, Add, Subtract,
+                      Multiply, Divide, Remainder };
+
+struct Operator {
+    BinaryOp op;
+    int level;
+    int length;
+};
+
+// The binary operator at the cursor, without reading it. A lone "=" or "!"
+// and the pair "**" are none.
+Operator PeekOperator(const EvalContext* ctx) {
+    const char c = Peek(ctx);
+    const bool equalsFollows = PeekSecond(ctx) == '=';
+    switch (c) {
+        case '|': return PeekSecond(ctx) == '|' ? Operator{BinaryOp::Or, kOrLevel, 2} : Operator{};
+        case '&': return PeekSecond(ctx) == '&' ? Operator{BinaryOp::And, kAndLevel, 2} : Operator{};
+        case '<':
+            return equalsFollows ? Operator{BinaryOp::LessEqual, kComparisonLevel, 2}
+                                 : Operator{BinaryOp::Less, kComparisonLevel, 1};
+        case '>':
+            return equalsFollows ? Operator{BinaryOp::GreaterEqual, kComparisonLevel, 2}
+                                 : Operator{BinaryOp::Greater, kComparisonLevel, 1};
+        case '=': return equalsFollows ? Operator{BinaryOp::Equal, kComparisonLevel, 2} : Operator{};
+        case '!': return equalsFollows ? Operator{BinaryOp::NotEqual, kComparisonLevel, 2} : Operator{};
+        case '+': return {BinaryOp::Add, kSumLevel, 1};
+        case '-': return {BinaryOp::Subtract, kSumLevel, 1};
+        case '*': return PeekSecond(ctx) == '*' ? Operator{} : Operator{BinaryOp::Multiply, kTermLevel, 1};
+        case '/': return {BinaryOp::Divide, kTermLevel, 1};
+        case '%': return {BinaryOp::Remainder, kTermLevel, 1};
+        default: return {};
     }
 }
 
-/* <sum> = <term> {("+" | "-") <term>} */
-double ParseSum(EvalContext* ctx) {
-    double value = ParseTerm(ctx);
-    for (;;) {
-        SkipBlanks(ctx);
-        char c = Peek(ctx);
-        if (c != '+' && c != '-') return value;
-        ++ctx->cursor;
-        double right = ParseTerm(ctx);
-        value = c == '+' ? value + right : value - right;
-    }
-}
+double Truth(bool holds) { return holds ? 1 : 0; }
 
-enum class Comparison { None, Less, LessEqual, Greater, GreaterEqual, Equal, NotEqual };
-
-// Reads a comparison operator, or nothing when there is none.
-Comparison ReadComparison(EvalContext* ctx) {
-    char c = Peek(ctx);
-    bool equalsFollows = PeekSecond(ctx) == '=';
-    Comparison op = Comparison::None;
-    int length = 2;
-    if (c == '<') op = equalsFollows ? Comparison::LessEqual : (length = 1, Comparison::Less);
-    else if (c == '>') op = equalsFollows ? Comparison::GreaterEqual : (length = 1, Comparison::Greater);
-    else if (c == '=' && equalsFollows) op = Comparison::Equal;
-    else if (c == '!' && equalsFollows) op = Comparison::NotEqual;
-    if (op != Comparison::None) ctx->cursor += length;
-    return op;
-}
-
-/* <comparison> = <sum> [("<=" | ">=" | "==" | "!=" | "<" | ">") <sum>] */
-double ParseComparison(EvalContext* ctx) {
-    double left = ParseSum(ctx);
-    SkipBlanks(ctx);
-    Comparison op = ReadComparison(ctx);
-    if (op == Comparison::None) return left;
-    double right = ParseSum(ctx);
-    bool holds = false;
+double Apply(BinaryOp op, double left, double right) {
     switch (op) {
-        case Comparison::Less: holds = left < right; break;
-        case Comparison::LessEqual: holds = left <= right; break;
-        case Comparison::Greater: holds = left > right; break;
-        case Comparison::GreaterEqual: holds = left >= right; break;
-        case Comparison::Equal: holds = left == right; break;
-        case Comparison::NotEqual: holds = left != right; break;
-        case Comparison::None: break;
+        case BinaryOp::Or: return Truth(IsTrue(left) || IsTrue(right));
+        case BinaryOp::And: return Truth(IsTrue(left) && IsTrue(right));
+        case BinaryOp::Less: return Truth(left < right);
+        case BinaryOp::LessEqual: return Truth(left <= right);
+        case BinaryOp::Greater: return Truth(left > right);
+        case BinaryOp::GreaterEqual: return Truth(left >= right);
+        case BinaryOp::Equal: return Truth(left == right);
+        case BinaryOp::NotEqual: return Truth(left != right);
+        case BinaryOp::Add: return left + right;
+        case BinaryOp::Subtract: return left - right;
+        case BinaryOp::Multiply: return left * right;
+        case BinaryOp::Divide: return left / right;
+        case BinaryOp::Remainder: return std::fmod(left, right);
+        case BinaryOp::None: break;
     }
-    return holds ? 1 : 0;
+    return left;
 }
 
-/* <and> = <comparison> {"&&" <comparison>} */
-double ParseAnd(EvalContext* ctx) {
-    double value = ParseComparison(ctx);
+// Parses operators of minLevel and above. lastLevel is the level of the
+// operator applied last here: a following operator of a higher level means
+// its level ended early (a zero divisor, a second comparison), so nothing
+// here takes it and it stays unread.
+double ParseBinary(EvalContext* ctx, int minLevel) {
+    double value = ParsePower(ctx);
+    int lastLevel = kPrimaryLevel;
     for (;;) {
         SkipBlanks(ctx);
-        if (Peek(ctx) != '&' || PeekSecond(ctx) != '&') return value;
-        ctx->cursor += 2;
-        double right = ParseComparison(ctx);
-        value = IsTrue(value) && IsTrue(right) ? 1 : 0;
-    }
-}
-
-/* <or> = <and> {"||" <and>} */
-double ParseOr(EvalContext* ctx) {
-    double value = ParseAnd(ctx);
-    for (;;) {
-        SkipBlanks(ctx);
-        if (Peek(ctx) != '|' || PeekSecond(ctx) != '|') return value;
-        ctx->cursor += 2;
-        double right = ParseAnd(ctx);
-        value = IsTrue(value) || IsTrue(right) ? 1 : 0;
+        const Operator next = PeekOperator(ctx);
+        if (next.op == BinaryOp::None || next.level < minLevel || next.level > lastLevel) return value;
+        if (next.level == kComparisonLevel && lastLevel == kComparisonLevel) return value;  // at most one
+        ctx->cursor += next.length;
+        const double right = next.level == kTermLevel ? ParsePower(ctx) : ParseBinary(ctx, next.level + 1);
+        if ((next.op == BinaryOp::Divide || next.op == BinaryOp::Remainder) && right == 0) {
+            // A zero divisor ends the whole term at once with 0; a sum may go on.
+            value = Fail(ctx);
+            lastLevel = kSumLevel;
+            continue;
+        }
+        value = Apply(next.op, value, right);
+        lastLevel = next.level;
     }
 }
 
@@ -344,7 +341,7 @@ double ParseOr(EvalContext* ctx) {
 double ParseExpression(EvalContext* ctx) {
     if (!Enter(ctx)) return 0;
     DepthGuard guard{ctx};
-    double condition = ParseOr(ctx);
+    double condition = ParseBinary(ctx, kOrLevel);
     SkipBlanks(ctx);
     if (Peek(ctx) != '?') return condition;
     ++ctx->cursor;

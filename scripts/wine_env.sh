@@ -3,6 +3,7 @@
 # virtual display of its own.
 #   source scripts/wine_env.sh
 #   wine_prefix_new            # sets WINEPREFIX to a fresh prefix
+#   wine_prefix_prepare        # sets up the prefix already in WINEPREFIX
 #   xvfb_start                 # sets DISPLAY to a new Xvfb display
 #   wine_run prog.exe args...  # runs a program in the prefix
 #   wine_cleanup               # stops the server, the display, removes the prefix
@@ -18,9 +19,17 @@ _xvfb_pid=""
 wine_prefix_new() {
   _wine_tmp=$(mktemp -d /tmp/peravin-wine.XXXXXX)
   export WINEPREFIX=$_wine_tmp/prefix
+  wine_prefix_prepare
+}
+
+# Creates the prefix $WINEPREFIX with the font replacements.
+wine_prefix_prepare() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
   "$WINE" wineboot -i >/dev/null 2>&1 || true
   "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Microsoft YaHei UI' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Consolas' /d 'WenQuanYi Micro Hei Mono' /f >/dev/null 2>&1
+  # Captions and message boxes draw in Tahoma, which has no Chinese.
+  "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Tahoma' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   "$WINESERVER" -w
 }
 
@@ -46,10 +55,11 @@ wine_run() {
   "$WINE" "$@"
 }
 
+# Safe under set -e: a server or display already gone is no failure.
 wine_cleanup() {
-  [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k >/dev/null 2>&1
-  [ -n "$_xvfb_pid" ] && kill "$_xvfb_pid" 2>/dev/null
-  [ -n "$_wine_tmp" ] && rm -rf "$_wine_tmp"
+  if [ -n "${WINEPREFIX:-}" ]; then "$WINESERVER" -k >/dev/null 2>&1 || true; fi
+  if [ -n "$_xvfb_pid" ]; then kill "$_xvfb_pid" 2>/dev/null || true; fi
+  if [ -n "$_wine_tmp" ]; then rm -rf "$_wine_tmp"; fi
   _xvfb_pid=""
   _wine_tmp=""
 }

@@ -1,4 +1,273 @@
 #include "shell/main_window.h"
 
-// Placeholder until the window lands: window mode cannot start yet.
-int RunMainWindow(HINSTANCE, const ToolDef&) { return 1; }
+#include "engine/text.h"
+#include "shell/commands.h"
+#include "shell/painting.h"
+#include "shell/palette.h"
+#include "shell/shell_state.h"
+#include "shell/shell_texts.h"
+
+ShellState& Shell() {
+    static ShellState state;
+    return state;
+}
+
+namespace {
+
+const wchar_t kWindowClass[] = L"TolmMedToolWnd";
+
+// Caption, system menu, minimize box: no maximize box, no sizing border.
+constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kClientWidth = 1020;
+constexpr int kClientHeight = 720;
+constexpr int kTrackWidth = 1036;
+constexpr int kTrackHeight = 780;
+
+struct FontSpec {
+    HFONT ShellFonts::*font;
+    const wchar_t* face;
+    int height;
+    int weight;
+};
+
+constexpr FontSpec kFontSpecs[] = {
+    {&ShellFonts::titleFont, L"Microsoft YaHei UI", -27, FW_BOLD},
+    {&ShellFonts::captionFont, L"Microsoft YaHei UI", -14, FW_NORMAL},
+    {&ShellFonts::labelFont, L"Microsoft YaHei UI", -14, FW_NORMAL},
+    {&ShellFonts::inputFont, L"Microsoft YaHei UI", -15, FW_NORMAL},
+    {&ShellFonts::verdictFont, L"Microsoft YaHei UI", -21, FW_BOLD},
+    {&ShellFonts::resultFont, L"Consolas", -15, FW_NORMAL},
+    {&ShellFonts::buttonFont, L"Microsoft YaHei UI", -15, FW_NORMAL},
+    {&ShellFonts::smallFont, L"Microsoft YaHei UI", -12, FW_NORMAL},
+};
+
+// One child control: class, styles, place, id and font (none for the
+// owner-drawn buttons, which paint their own captions).
+struct ControlSpec {
+    const wchar_t* className;
+    DWORD exStyle;
+    DWORD style;
+    int x;
+    int y;
+    int width;
+    int height;
+    int id;
+    HFONT ShellFonts::*font;
+};
+
+constexpr DWORD kStaticStyle = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
+constexpr DWORD kResultStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_READONLY | ES_AUTOVSCROLL | ES_MULTILINE;
+
+// Each input row hangs off its base line y = 150 + 34 * i.
+constexpr int kFirstRowY = 150;
+constexpr int kRowPitch = 34;
+
+ControlSpec InputLabelSpec(int y) {
+    return {L"STATIC", 0, kStaticStyle | SS_RIGHT, 24, y + 1, 184, 22, 0, &ShellFonts::labelFont};
+}
+
+ControlSpec InputEditSpec(int y, int index) {
+    return {L"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 216, y - 4, 152, 27,
+            INPUT_EDIT_BASE + index, &ShellFonts::inputFont};
+}
+
+ControlSpec InputUnitSpec(int y) {
+    return {L"STATIC", 0, kStaticStyle, 374, y, 78, 22, 0, &ShellFonts::smallFont};
+}
+
+constexpr ControlSpec kVerdictSpec = {L"STATIC", 0, kStaticStyle, 492, 142, 492, 46, 0, &ShellFonts::verdictFont};
+constexpr ControlSpec kResultSpec = {L"EDIT", WS_EX_CLIENTEDGE, kResultStyle, 492, 196, 492, 232,
+                                     RESULT_EDIT_ID, &ShellFonts::resultFont};
+constexpr ControlSpec kNoteSpec = {L"STATIC", 0, kStaticStyle, 492, 444, 492, 120, 0, &ShellFonts::smallFont};
+constexpr ControlSpec kBasisSpec = {L"STATIC", 0, kStaticStyle, 492, 576, 492, 56, 0, &ShellFonts::smallFont};
+
+struct ButtonSpec {
+    ControlSpec control;
+    const wchar_t* caption;
+};
+
+constexpr ButtonSpec kButtons[] = {
+    {{L"BUTTON", 0, kButtonStyle, 20, 668, 152, 40, CMD_CALCULATE, nullptr}, L"计算 (F5)"},
+    {{L"BUTTON", 0, kButtonStyle, 184, 668, 132, 40, CMD_SAVE_RECORD, nullptr}, L"保存记录"},
+    {{L"BUTTON", 0, kButtonStyle, 328, 668, 132, 40, CMD_COPY_RESULT, nullptr}, L"复制结果"},
+    {{L"BUTTON", 0, kButtonStyle, 472, 668, 132, 40, CMD_RESET, nullptr}, L"清空重填"},
+    {{L"BUTTON", 0, kButtonStyle, 616, 668, 110, 40, CMD_ABOUT, nullptr}, L"关于"},
+};
+
+struct CommandRoute {
+    int id;
+    void (*handler)();
+};
+
+constexpr CommandRoute kCommandRoutes[] = {
+    {CMD_CALCULATE, OnCalculate},   {CMD_SAVE_RECORD, OnSaveRecord}, {CMD_COPY_RESULT, OnCopyResult},
+    {CMD_RESET, OnReset},           {CMD_ABOUT, OnAbout},
+};
+
+void CreateShellFonts(ShellFonts* fonts) {
+    for (const FontSpec& spec : kFontSpecs)
+        fonts->*spec.font = CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                        DEFAULT_PITCH | FF_DONTCARE, spec.face);
+}
+
+HWND CreateControl(const ShellState& shell, const ControlSpec& spec, const wchar_t* text) {
+    HWND control = CreateWindowExW(spec.exStyle, spec.className, text, spec.style, spec.x, spec.y, spec.width,
+                                   spec.height, shell.mainWindow,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), shell.instance, nullptr);
+    if (spec.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(shell.fonts.*spec.font), TRUE);
+    return control;
+}
+
+void CreateInputRow(ShellState& shell, int index) {
+    const InputField& input = shell.tool->inputs[index];
+    int y = kFirstRowY + kRowPitch * index;
+    CreateControl(shell, InputLabelSpec(y), input.label);
+    shell.inputEdits[index] = CreateControl(shell, InputEditSpec(y, index), L"");
+    wchar_t value[kValueTextCapacity];
+    FormatInputValue(input.defaultValue, value, kValueTextCapacity);
+    SetWindowTextW(shell.inputEdits[index], value);
+    if (input.unit && input.unit[0]) CreateControl(shell, InputUnitSpec(y), input.unit);
+}
+
+LRESULT OnCreate(HWND window) {
+    ShellState& shell = Shell();
+    shell.mainWindow = window;
+    const ToolDef& tool = *shell.tool;
+    int rows = tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs;
+    for (int i = 0; i < rows; ++i) CreateInputRow(shell, i);
+    shell.verdictLabel = CreateControl(shell, kVerdictSpec, kVerdictPrompt);
+    shell.resultEdit = CreateControl(shell, kResultSpec, L"");
+    shell.noteLabel = CreateControl(shell, kNoteSpec, TextOrEmpty(tool.note));
+    wchar_t basis[kBasisLineCapacity];
+    FormatBasisLine(tool, basis, kBasisLineCapacity);
+    CreateControl(shell, kBasisSpec, basis);
+    for (const ButtonSpec& button : kButtons) CreateControl(shell, button.control, button.caption);
+    CopyCut(shell.statusText, kStatusTextCapacity, kReadyStatus);
+    return 0;
+}
+
+LRESULT OnDestroy() {
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT OnPaint(HWND window) {
+    PaintMainWindow(window);
+    return 0;
+}
+
+// The paint covers the whole client area; erasing first would only flicker.
+LRESULT OnEraseBackground() { return 1; }
+
+// The window cannot be sized: both tracking sizes are the same.
+LRESULT OnGetMinMaxInfo(MINMAXINFO* info) {
+    info->ptMinTrackSize = POINT{kTrackWidth, kTrackHeight};
+    info->ptMaxTrackSize = POINT{kTrackWidth, kTrackHeight};
+    return 0;
+}
+
+LRESULT OnDrawItem(const DRAWITEMSTRUCT* item) {
+    DrawOwnerButton(*item);
+    return 1;
+}
+
+LRESULT OnColorControl(UINT message, WPARAM wParam, LPARAM lParam) {
+    return reinterpret_cast<LRESULT>(
+        ColorControl(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+}
+
+// Routed by the control id alone; other ids get the default handling.
+LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    for (const CommandRoute& route : kCommandRoutes) {
+        if (route.id != LOWORD(wParam)) continue;
+        route.handler();
+        return 0;
+    }
+    return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+}
+
+void RegisterMainWindowClass(HINSTANCE instance, HBRUSH background) {
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExW(&windowClass);
+}
+
+// Centred on the primary screen, never past its top-left corner.
+int CentredOrigin(int screen, int size) {
+    int origin = (screen - size) / 2;
+    return origin < 0 ? 0 : origin;
+}
+
+HWND CreateMainWindow(HINSTANCE instance, const wchar_t* title) {
+    RECT outer = {0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRect(&outer, kMainWindowStyle, FALSE);
+    int width = outer.right - outer.left;
+    int height = outer.bottom - outer.top;
+    int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width);
+    int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height);
+    return CreateWindowExW(0, kWindowClass, title, kMainWindowStyle, x, y, width, height, nullptr, nullptr,
+                           instance, nullptr);
+}
+
+// Enter and F5 in any child calculate, in place of the key's own meaning.
+bool IsCalculateKey(const MSG& message, HWND mainWindow) {
+    return message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_F5) &&
+           IsChild(mainWindow, message.hwnd);
+}
+
+void RunMessageLoop(HWND mainWindow) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsCalculateKey(message, mainWindow)) {
+            OnCalculate();
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+int RunMainWindow(HINSTANCE instance, const ToolDef& tool) {
+    ShellState& shell = Shell();
+    shell.instance = instance;
+    shell.tool = &tool;
+    shell.lastLevel = 0;
+    shell.lastResultText[0] = L'\0';
+    CreateShellFonts(&shell.fonts);
+    shell.whiteBrush = CreateSolidBrush(kWhite);
+    shell.backgroundBrush = CreateSolidBrush(kPageColour);
+    RegisterMainWindowClass(instance, shell.backgroundBrush);
+    HWND window = CreateMainWindow(instance, tool.title);
+    if (!window) return 1;
+    shell.mainWindow = window;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    if (tool.inputCount > 0) SetFocus(shell.inputEdits[0]);
+    RunMessageLoop(window);
+    return 0;
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: return OnCreate(window);
+    case WM_DESTROY: return OnDestroy();
+    case WM_PAINT: return OnPaint(window);
+    case WM_ERASEBKGND: return OnEraseBackground();
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+    case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC: return OnColorControl(message, wParam, lParam);
+    case WM_COMMAND: return OnCommand(window, wParam, lParam);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

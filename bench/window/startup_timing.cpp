@@ -1,0 +1,110 @@
+// Whole-process start-up under Wine: from CreateProcess to the end of the
+// first WM_PAINT of the main window, seen as its painted colour reaching the
+// screen. Measures two programs in turn and prints medians and their ratio:
+//     startup_timing.exe Peravin.exe minimal_window.exe [runs]
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "tests/driver/driver.h"
+
+namespace {
+
+struct Subject {
+    const wchar_t* path;
+    int x, y;           // client point painted by the first WM_PAINT
+    COLORREF colour;    // and its colour
+    std::vector<double> milliseconds;
+};
+
+double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to.QuadPart - from.QuadPart) / frequency.QuadPart;
+}
+
+struct WindowSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
+    WindowSearch* search = reinterpret_cast<WindowSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process != search->process || !IsWindowVisible(window) || GetWindow(window, GW_OWNER)) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// One start: milliseconds until the colour shows, or a negative number.
+double TimeOneStart(const Subject& subject) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    std::vector<wchar_t> commandLine(subject.path, subject.path + wcslen(subject.path) + 1);
+    LARGE_INTEGER start, now;
+    QueryPerformanceCounter(&start);
+    if (!CreateProcessW(subject.path, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return -1;
+    App app = {process, nullptr};
+    double result = -1;
+    for (;;) {
+        QueryPerformanceCounter(&now);
+        if (Seconds(start, now) > 20) break;
+        if (!app.window) {
+            WindowSearch search = {process.dwProcessId, nullptr};
+            EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+            app.window = search.found;
+        }
+        if (app.window && ReadPixel(app, subject.x, subject.y) == subject.colour) {
+            QueryPerformanceCounter(&now);
+            result = Seconds(start, now) * 1000;
+            break;
+        }
+        Sleep(1);
+    }
+    if (app.window) PostMessageW(app.window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return result;
+}
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return -1;
+    std::sort(values.begin(), values.end());
+    size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        printf("usage: startup_timing Peravin.exe minimal_window.exe [runs]\n");
+        return 2;
+    }
+    int runs = argc > 3 ? _wtoi(argv[3]) : 15;
+    // Peravin's footer band is painted late in its first WM_PAINT.
+    Subject subjects[] = {
+        {argv[1], 900, 690, RGB(0xEC, 0xF1, 0xF4), {}},
+        {argv[2], 900, 690, RGB(0x00, 0x6C, 0x96), {}},
+    };
+    // One start each first, so both find the prefix equally warm.
+    for (Subject& subject : subjects) TimeOneStart(subject);
+    for (int i = 0; i < runs; ++i)
+        for (Subject& subject : subjects) {
+            double milliseconds = TimeOneStart(subject);
+            if (milliseconds >= 0) subject.milliseconds.push_back(milliseconds);
+        }
+    double peravin = Median(subjects[0].milliseconds), minimal = Median(subjects[1].milliseconds);
+    printf("start to first paint, median of %d: Peravin %.1f ms (%u good), minimal window %.1f ms (%u good)\n", runs,
+           peravin, static_cast<unsigned>(subjects[0].milliseconds.size()), minimal,
+           static_cast<unsigned>(subjects[1].milliseconds.size()));
+    if (peravin > 0 && minimal > 0) printf("ratio Peravin / minimal: %.2f (target at most 1.5)\n", peravin / minimal);
+    return peravin > 0 && minimal > 0 ? 0 : 1;
+}

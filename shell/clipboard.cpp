@@ -1,0 +1,36 @@
+#include "shell/clipboard.h"
+
+#include "engine/text.h"
+#include "shell/shell_texts.h"
+
+namespace {
+
+// A movable block holding the clipboard text: room for both texts, the line
+// break and a little more. Null when the memory cannot be had.
+HGLOBAL MakeClipboardBlock(const ToolDef& tool, const wchar_t* clipText) {
+    SIZE_T bytes = static_cast<SIZE_T>(TextLength(clipText) + TextLength(tool.title)) * 2 + 32;
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!block) return nullptr;
+    wchar_t* text = static_cast<wchar_t*>(GlobalLock(block));
+    if (!text) {
+        GlobalFree(block);
+        return nullptr;
+    }
+    BuildClipboardText(tool, clipText, text, static_cast<int>(bytes / 2));
+    GlobalUnlock(block);
+    return block;
+}
+
+}  // namespace
+
+bool PutResultOnClipboard(HWND owner, const ToolDef& tool, const wchar_t* clipText) {
+    if (!OpenClipboard(owner)) return false;
+    // The block is made before emptying, so a failure keeps the old contents.
+    HGLOBAL block = MakeClipboardBlock(tool, clipText);
+    bool placed = false;
+    if (block && EmptyClipboard()) placed = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    // Once placed the clipboard owns the block; otherwise it is still ours.
+    if (block && !placed) GlobalFree(block);
+    CloseClipboard();
+    return placed;
+}

@@ -1,0 +1,48 @@
+// The texts the window shows: fixed wording and the few built from the tool.
+// Portable, so every character is tested natively and under Wine.
+#pragma once
+
+#include "engine/tool_def.h"
+
+extern const wchar_t kReadyStatus[];
+extern const wchar_t kCopiedStatus[];
+extern const wchar_t kResetStatus[];
+extern const wchar_t kVerdictPrompt[];
+extern const wchar_t kNoResultMessage[];
+extern const wchar_t kNoResultCaption[];
+extern const wchar_t kInputRejectedCaption[];
+extern const wchar_t kCopyFailedMessage[];
+extern const wchar_t kCopyFailedCaption[];
+extern const wchar_t kAboutCaption[];
+extern const wchar_t kWebAddress[];
+
+constexpr int kValueTextCapacity = 64;
+constexpr int kInputMessageCapacity = 256;
+constexpr int kAboutTextCapacity = 1400;
+constexpr int kBasisLineCapacity = 512;
+constexpr int kSubtitleLineCapacity = 256;
+
+// A default value as the input boxes show it ("%.6g").
+void FormatInputValue(double value, wchar_t* out, int capacity);
+
+// "第 %d 项“%ls”请输入数字。" for the input at index (counted from 0).
+void FormatInputRejected(const ToolDef& tool, int index, wchar_t* out, int capacity);
+
+// "计算完成  %ls" with the tool's title.
+void FormatCalculatedStatus(const ToolDef& tool, wchar_t* out, int capacity);
+
+// What the copy command puts below the title: a report as it is (cut to the
+// buffer), a formula result followed by "—— " and the verdict.
+void BuildClipText(const ToolDef& tool, const wchar_t* resultText, const wchar_t* verdictText,
+                   wchar_t* out, int capacity);
+
+// The clipboard's text: the title, a line break, the clip text.
+void BuildClipboardText(const ToolDef& tool, const wchar_t* clipText, wchar_t* out, int capacity);
+
+void BuildAboutText(const ToolDef& tool, wchar_t* out, int capacity);
+
+// "参考依据：%ls" with the tool's basis.
+void FormatBasisLine(const ToolDef& tool, wchar_t* out, int capacity);
+
+// "%ls  ·  %ls" with the category and the subtitle (empty when absent).
+void FormatSubtitleLine(const ToolDef& tool, wchar_t* out, int capacity);

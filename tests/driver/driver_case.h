@@ -1,0 +1,35 @@
+// The cases of the Wine driver: each runs against a freshly started program,
+// records what it found wrong, and is registered by its case file:
+//     const DriverCase kCases[] = {{"name", RunName}, ...};
+//     const CaseRegistration registration(kCases, sizeof kCases / sizeof kCases[0]);
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tests/driver/driver.h"
+
+struct CaseContext {
+    App app;
+    int failures;
+    std::vector<std::string> notes;
+};
+
+struct DriverCase {
+    const char* name;
+    void (*run)(CaseContext& c);
+};
+
+struct CaseRegistration {
+    CaseRegistration(const DriverCase* cases, size_t count);
+};
+
+// Records a failure, described printf-style, when ok is false.
+bool Expect(CaseContext& c, bool ok, const char* format, ...);
+bool ExpectText(CaseContext& c, const std::wstring& actual, const std::wstring& expected, const char* what);
+// Waits for the pixel at client (x, y) to take the colour.
+bool ExpectPixel(CaseContext& c, int x, int y, COLORREF colour, const char* what);
+bool ExpectStatusLine(CaseContext& c, const wchar_t* text);
+// Waits for a message box, checks it is the program's (owned by the main
+// window, OK only) with this text, caption and icon, and presses OK.
+bool ExpectMessageBox(CaseContext& c, const wchar_t* text, const wchar_t* caption, UINT icon);

@@ -1,0 +1,137 @@
+// Runs every registered case, each against its own start of the program:
+//     driver.exe PATH\Peravin.exe [part of a case name]
+// One line per case, then "N passed, M failed"; exit code 1 on any failure.
+#include <fcntl.h>
+#include <io.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "tests/driver/driver_case.h"
+
+namespace {
+
+struct CaseTable {
+    const DriverCase* cases;
+    size_t count;
+};
+
+std::vector<CaseTable>& Registry() {
+    static std::vector<CaseTable> tables;
+    return tables;
+}
+
+// The program must end cleanly after every case, with no box left open.
+void FinishCase(CaseContext& c) {
+    if (!AppRunning(c.app)) return;
+    MessageBoxSeen seen;
+    if (MessageBoxOpen(c.app) && WaitForMessageBox(c.app, &seen, 0)) {
+        Expect(c, false, "message box left open: \"%s\" (%s)", Utf8(seen.text).c_str(), Utf8(seen.caption).c_str());
+        PressOk(c.app, seen);
+    }
+    DWORD exitCode = 0;
+    if (Expect(c, CloseApp(&c.app, &exitCode), "the program did not end after closing"))
+        Expect(c, exitCode == 0, "exit code %lu after closing", exitCode);
+}
+
+bool RunCase(const DriverCase& driverCase, const wchar_t* exePath) {
+    CaseContext c{};
+    if (Expect(c, LaunchApp(exePath, &c.app), "the program did not start or showed no window")) {
+        driverCase.run(c);
+        FinishCase(c);
+    }
+    KillApp(&c.app);
+    printf("%s %s\n", c.failures ? "FAIL" : "PASS", driverCase.name);
+    for (const std::string& note : c.notes) printf("    %s\n", note.c_str());
+    fflush(stdout);
+    return c.failures == 0;
+}
+
+// A text as a note shows it: line breaks written out, so a note stays one line.
+std::string Quoted(const std::wstring& text) {
+    std::string shown = "\"";
+    for (char c : Utf8(text)) {
+        if (c == '\r')
+            shown += "\\r";
+        else if (c == '\n')
+            shown += "\\n";
+        else
+            shown += c;
+    }
+    return shown + "\"";
+}
+
+bool Selected(const char* name, const wchar_t* filter) {
+    if (!filter) return true;
+    std::wstring wideName(name, name + strlen(name));
+    return wideName.find(filter) != std::wstring::npos;
+}
+
+}  // namespace
+
+CaseRegistration::CaseRegistration(const DriverCase* cases, size_t count) {
+    Registry().push_back(CaseTable{cases, count});
+}
+
+bool Expect(CaseContext& c, bool ok, const char* format, ...) {
+    if (ok) return true;
+    ++c.failures;
+    char note[1024];
+    va_list args;
+    va_start(args, format);
+    vsnprintf(note, sizeof note, format, args);
+    va_end(args);
+    c.notes.push_back(note);
+    return false;
+}
+
+bool ExpectText(CaseContext& c, const std::wstring& actual, const std::wstring& expected, const char* what) {
+    return Expect(c, actual == expected, "%s: %s, expected %s", what, Quoted(actual).c_str(),
+                  Quoted(expected).c_str());
+}
+
+bool ExpectPixel(CaseContext& c, int x, int y, COLORREF colour, const char* what) {
+    if (WaitForPixel(c.app, x, y, colour)) return true;
+    return Expect(c, false, "%s at (%d, %d): %s, expected %s", what, x, y, ColourName(ReadPixel(c.app, x, y)).c_str(),
+                  ColourName(colour).c_str());
+}
+
+bool ExpectStatusLine(CaseContext& c, const wchar_t* text) {
+    return Expect(c, StatusLineShows(c.app, text), "the status line does not show \"%s\"", Utf8(text).c_str());
+}
+
+bool ExpectMessageBox(CaseContext& c, const wchar_t* text, const wchar_t* caption, UINT icon) {
+    MessageBoxSeen seen;
+    if (!Expect(c, WaitForMessageBox(c.app, &seen), "no message box \"%s\" appeared", Utf8(text).c_str()))
+        return false;
+    int before = c.failures;
+    ExpectText(c, seen.text, text, "message box text");
+    ExpectText(c, seen.caption, caption, "message box caption");
+    Expect(c, seen.icon == icon, "message box icon 0x%X, expected 0x%X", seen.icon, icon);
+    Expect(c, seen.owner == c.app.window, "message box not owned by the main window");
+    Expect(c, seen.buttonCount == 1 && seen.okButton, "message box has %d buttons, expected OK alone",
+           seen.buttonCount);
+    Expect(c, PressOk(c.app, seen), "message box did not close on OK");
+    return c.failures == before;
+}
+
+int wmain(int argc, wchar_t** argv) {
+    _setmode(_fileno(stdout), _O_BINARY);
+    if (argc < 2) {
+        printf("usage: driver PATH\\Peravin.exe [part of a case name]\n");
+        return 2;
+    }
+    const wchar_t* filter = argc > 2 ? argv[2] : nullptr;
+    int passed = 0, failed = 0;
+    for (const CaseTable& table : Registry())
+        for (size_t i = 0; i < table.count; ++i) {
+            if (!Selected(table.cases[i].name, filter)) continue;
+            if (RunCase(table.cases[i], argv[1]))
+                ++passed;
+            else
+                ++failed;
+        }
+    printf("%d passed, %d failed\n", passed, failed);
+    return failed ? 1 : 0;
+}
