@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Takes a picture of the main window after one calculation with the default
 # inputs, on a virtual display of its own, and writes it as PNG:
-#   scripts/screenshot.sh OUT.png
+#   scripts/screenshot.sh OUT.png [PROGRAM.exe]   (default Peravin.exe)
 # Needs the windows preset built (build/windows), Wine, Xvfb and ImageMagick.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-out=${1:?usage: scripts/screenshot.sh OUT.png}
-exe=$root/build/windows/Peravin.exe
+out=${1:?usage: scripts/screenshot.sh OUT.png [PROGRAM.exe]}
+exe=$root/build/windows/${2:-Peravin.exe}
 helper=$root/build/windows/peravin_screenshot.exe
 for f in "$exe" "$helper"; do
   [ -f "$f" ] || { echo "missing $f: build the windows preset first" >&2; exit 1; }

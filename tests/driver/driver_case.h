@@ -1,5 +1,6 @@
 // The cases of the Wine driver: each runs against a freshly started program,
-// records what it found wrong, and is registered by its case file:
+// records what it found wrong, and is registered by its case file for the
+// program it is about (by exe file name; Peravin.exe unless named):
 //     const DriverCase kCases[] = {{"name", RunName}, ...};
 //     const CaseRegistration registration(kCases, sizeof kCases / sizeof kCases[0]);
 #pragma once
@@ -21,7 +22,7 @@ struct DriverCase {
 };
 
 struct CaseRegistration {
-    CaseRegistration(const DriverCase* cases, size_t count);
+    CaseRegistration(const DriverCase* cases, size_t count, const wchar_t* program = L"Peravin.exe");
 };
 
 // Records a failure, described printf-style, when ok is false.
@@ -30,6 +31,8 @@ bool ExpectText(CaseContext& c, const std::wstring& actual, const std::wstring& 
 // Waits for the pixel at client (x, y) to take the colour.
 bool ExpectPixel(CaseContext& c, int x, int y, COLORREF colour, const char* what);
 bool ExpectStatusLine(CaseContext& c, const wchar_t* text);
+// The verdict label is drawn in colour, and nowhere in otherColour.
+void ExpectVerdictColour(CaseContext& c, COLORREF colour, COLORREF otherColour);
 // Waits for a message box, checks it is the program's (owned by the main
 // window, OK only) with this text, caption and icon, and presses OK.
 bool ExpectMessageBox(CaseContext& c, const wchar_t* text, const wchar_t* caption, UINT icon);

@@ -1,12 +1,13 @@
 // Runs every registered case, each against its own start of the program:
 //     driver.exe PATH\Peravin.exe [part of a case name]
-// One line per case, then "N passed, M failed"; exit code 1 on any failure.
+// Only the cases registered for that program run. One line per case, then "N passed, M failed"; exit code 1 on any failure.
 #include <fcntl.h>
 #include <io.h>
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 
 #include "tests/driver/driver_case.h"
 
@@ -15,6 +16,7 @@ namespace {
 struct CaseTable {
     const DriverCase* cases;
     size_t count;
+    const wchar_t* program;
 };
 
 std::vector<CaseTable>& Registry() {
@@ -62,6 +64,14 @@ std::string Quoted(const std::wstring& text) {
     return shown + "\"";
 }
 
+// The exe's file name, compared without regard to case as Windows does.
+bool IsProgram(const wchar_t* exePath, const wchar_t* program) {
+    const wchar_t* name = exePath;
+    for (const wchar_t* p = exePath; *p; ++p)
+        if (*p == L'\\' || *p == L'/') name = p + 1;
+    return _wcsicmp(name, program) == 0;
+}
+
 bool Selected(const char* name, const wchar_t* filter) {
     if (!filter) return true;
     std::wstring wideName(name, name + strlen(name));
@@ -70,8 +80,8 @@ bool Selected(const char* name, const wchar_t* filter) {
 
 }  // namespace
 
-CaseRegistration::CaseRegistration(const DriverCase* cases, size_t count) {
-    Registry().push_back(CaseTable{cases, count});
+CaseRegistration::CaseRegistration(const DriverCase* cases, size_t count, const wchar_t* program) {
+    Registry().push_back(CaseTable{cases, count, program});
 }
 
 bool Expect(CaseContext& c, bool ok, const char* format, ...) {
@@ -101,6 +111,19 @@ bool ExpectStatusLine(CaseContext& c, const wchar_t* text) {
     return Expect(c, StatusLineShows(c.app, text), "the status line does not show \"%s\"", Utf8(text).c_str());
 }
 
+void ExpectVerdictColour(CaseContext& c, COLORREF colour, COLORREF otherColour) {
+    const RECT verdict = {492, 142, 984, 188};
+    Capture shown;
+    DWORD start = GetTickCount();
+    do {
+        CaptureClient(c.app, verdict, &shown);
+        if (CountColour(shown, colour) >= 10 && CountColour(shown, otherColour) == 0) return;
+        Sleep(20);
+    } while (GetTickCount() - start < 3000);
+    Expect(c, false, "verdict: %d pixels of %s and %d of %s", CountColour(shown, colour), ColourName(colour).c_str(),
+           CountColour(shown, otherColour), ColourName(otherColour).c_str());
+}
+
 bool ExpectMessageBox(CaseContext& c, const wchar_t* text, const wchar_t* caption, UINT icon) {
     MessageBoxSeen seen;
     if (!Expect(c, WaitForMessageBox(c.app, &seen), "no message box \"%s\" appeared", Utf8(text).c_str()))
@@ -125,7 +148,7 @@ int wmain(int argc, wchar_t** argv) {
     const wchar_t* filter = argc > 2 ? argv[2] : nullptr;
     int passed = 0, failed = 0;
     for (const CaseTable& table : Registry())
-        for (size_t i = 0; i < table.count; ++i) {
+        for (size_t i = 0; i < table.count && IsProgram(argv[1], table.program); ++i) {
             if (!Selected(table.cases[i].name, filter)) continue;
             if (RunCase(table.cases[i], argv[1]))
                 ++passed;

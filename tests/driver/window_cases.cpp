@@ -93,20 +93,6 @@ void ExpectInputs(CaseContext& c, const wchar_t* const* texts) {
     for (int i = 0; i < 3; ++i) ExpectText(c, ReadText(FindInputBox(c.app, i)), texts[i], "input box");
 }
 
-// The verdict is drawn in colour, and nowhere in the other level's colour.
-void ExpectVerdictColour(CaseContext& c, COLORREF colour, COLORREF otherColour) {
-    const RECT verdict = {492, 142, 984, 188};
-    Capture shown;
-    DWORD start = GetTickCount();
-    do {
-        CaptureClient(c.app, verdict, &shown);
-        if (CountColour(shown, colour) >= 10 && CountColour(shown, otherColour) == 0) return;
-        Sleep(20);
-    } while (GetTickCount() - start < 3000);
-    Expect(c, false, "verdict: %d pixels of %s and %d of %s", CountColour(shown, colour), ColourName(colour).c_str(),
-           CountColour(shown, otherColour), ColourName(otherColour).c_str());
-}
-
 void ExpectFocus(CaseContext& c, HWND expected, const char* what) {
     Expect(c, FocusedWindow(c.app) == expected, "focus is not on %s", what);
 }
