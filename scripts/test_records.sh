@@ -3,9 +3,9 @@
 # prefix, then the record cases of the window driver (tests/e2e/window.sh
 # gives them their own prefix and virtual display).
 # Needs the windows preset built (build/windows) and Xvfb; builds nothing.
-#   tests/e2e/records.sh
+#   scripts/test_records.sh  (the full test run covers the same through ctest and tests/e2e/window.sh)
 set -uo pipefail
-root=$(cd "$(dirname "$0")/../.." && pwd)
+root=$(cd "$(dirname "$0")/.." && pwd)
 tests=$root/build/windows/tests/records/record_file_tests.exe
 [ -f "$tests" ] || { echo "missing $tests: build the windows preset first"; echo "0 passed, 1 failed"; exit 1; }
 
