@@ -106,17 +106,17 @@ constexpr CommandRoute kCommandRoutes[] = {
 };
 
 void CreateShellFonts(ShellFonts* fonts) {
-    for (const FontSpec& spec : kFontSpecs)
-        fonts->*spec.font = CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                        DEFAULT_PITCH | FF_DONTCARE, spec.face);
+    for (const FontSpec& row : kFontSpecs)
+        fonts->*row.font = CreateFontW(row.height, 0, 0, 0, row.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                       DEFAULT_PITCH | FF_DONTCARE, row.face);
 }
 
-HWND CreateControl(const ShellState& shell, const ControlSpec& spec, const wchar_t* text) {
-    HWND control = CreateWindowExW(spec.exStyle, spec.className, text, spec.style, spec.x, spec.y, spec.width,
-                                   spec.height, shell.mainWindow,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), shell.instance, nullptr);
-    if (spec.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(shell.fonts.*spec.font), TRUE);
+HWND CreateControl(const ShellState& shell, const ControlSpec& row, const wchar_t* text) {
+    HWND control = CreateWindowExW(row.exStyle, row.className, text, row.style, row.x, row.y, row.width,
+                                  row.height, shell.mainWindow,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), shell.instance, nullptr);
+    if (row.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(shell.fonts.*row.font), TRUE);
     return control;
 }
 
