@@ -114,8 +114,8 @@ void CreateShellFonts(ShellFonts* fonts) {
 
 HWND CreateControl(const ShellState& shell, const ControlSpec& row, const wchar_t* text) {
     HWND control = CreateWindowExW(row.exStyle, row.className, text, row.style, row.x, row.y, row.width,
-                                  row.height, shell.mainWindow,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), shell.instance, nullptr);
+                                   row.height, shell.mainWindow,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), shell.instance, nullptr);
     if (row.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(shell.fonts.*row.font), TRUE);
     return control;
 }
