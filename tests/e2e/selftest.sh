@@ -82,6 +82,11 @@ windows_own() {
   done
 }
 check "Peravin.exe imports only Windows' own DLLs ($dlls)" windows_own
+# Resources: icon images, one icon group, the version record; no manifest.
+types=$($objdump -p "$exe" | sed -n '/The .rsrc Resource Directory/,$p' | sed -n 's/^0[0-9a-f]*   Entry: ID: 0x\([0-9a-f]*\),.*/\1/p' | tr '\n' ' ')
+check "Peravin.exe holds icons, an icon group and a version record only ($types)" test "$types" = "000003 00000e 000010 "
+icons=$($objdump -p "$exe" | sed -n '/The .rsrc Resource Directory/,$p' | sed -n '4s/.*IDs: \([0-9]*\)$/\1/p')
+check "the icon group has seven images ($icons)" test "$icons" = 7
 size=$(stat -c %s "$exe")
 check "Peravin.exe is at most 512 KiB ($size bytes)" test "$size" -le 524288
 
