@@ -82,27 +82,34 @@ const BinaryFunction kBinaryFunctions[] = {
     {"pow", [](double a, double b, bool*) { return std::pow(a, b); }},
 };
 
-// Names are short: an inline byte loop beats a library call here.
-bool SameName(const char* a, const char* b) {
-    while (*a && *a == *b) ++a, ++b;
-    return *a == *b;
+// A name as it stands in the formula text: its first character and length.
+struct Name {
+    const char* start;
+    int length;
+};
+
+// Whether key is exactly the name; compared in place, nothing is copied.
+bool IsKey(const char* key, Name name) {
+    for (int i = 0; i < name.length; ++i)
+        if (key[i] != name.start[i]) return false;  // a shorter key stops at its terminator
+    return key[name.length] == '\0';
 }
 
 template <typename Entry, size_t N>
-const Entry* FindFunction(const Entry (&table)[N], const char* name) {
+const Entry* FindFunction(const Entry (&table)[N], Name name) {
     for (const Entry& entry : table)
-        if (entry.name[0] == name[0] && SameName(entry.name, name)) return &entry;
+        if (IsKey(entry.name, name)) return &entry;
     return nullptr;
 }
 
 // ---- names ---------------------------------------------------------------
 
-double LookUpVariable(EvalContext* ctx, const char* name) {
+double LookUpVariable(EvalContext* ctx, Name name) {
     const ToolDef& tool = *ctx->tool;
     for (int i = 0; i < tool.inputCount; ++i)
-        if (SameName(tool.inputs[i].key, name)) return ctx->inputValues[i];
+        if (IsKey(tool.inputs[i].key, name)) return ctx->inputValues[i];
     for (int i = 0; i < tool.outputCount; ++i)
-        if (SameName(tool.outputs[i].key, name)) return ctx->outputValues[i];
+        if (IsKey(tool.outputs[i].key, name)) return ctx->outputValues[i];
     return Fail(ctx);
 }
 
@@ -114,7 +121,7 @@ double ParseExpression(EvalContext* ctx);
              | <number> | <name> | <name> "(" <expression> ["," <expression>] ")" */
 double ParseOperand(EvalContext* ctx);
 
-double ParseCall(EvalContext* ctx, const char* name) {
+double ParseCall(EvalContext* ctx, Name name) {
     ++ctx->cursor;  // "("
     double first = ParseExpression(ctx);
     double second = 0;
@@ -146,11 +153,10 @@ double ParseCall(EvalContext* ctx, const char* name) {
 }
 
 double ParseName(EvalContext* ctx) {
-    char name[kMaxKeyLength + 1];
-    int length = 0;
+    Name name{ctx->cursor, 0};
     // A longer run stays unread and fails later as trailing text.
-    while (length < kMaxKeyLength && IsNameChar(Peek(ctx))) name[length++] = *ctx->cursor++;
-    name[length] = '\0';
+    while (name.length < kMaxKeyLength && IsNameChar(name.start[name.length])) ++name.length;
+    ctx->cursor += name.length;
     SkipBlanks(ctx);
     if (Peek(ctx) == '(') return ParseCall(ctx, name);
     return LookUpVariable(ctx, name);
@@ -203,32 +209,34 @@ double ParseNumber(EvalContext* ctx) {
     return value;
 }
 
-double ParseOperand(EvalContext* ctx) {
+double ParseParenthesised(EvalContext* ctx) {
+    ++ctx->cursor;  // "("
+    double value = ParseExpression(ctx);
+    SkipBlanks(ctx);
+    if (Peek(ctx) == ')')
+        ++ctx->cursor;
+    else
+        ctx->errorFlag = 1;
+    return value;
+}
+
+// The operand after a unary sign; a run of signs nests, so it is counted.
+double ParseSignedOperand(EvalContext* ctx) {
+    ++ctx->cursor;
     if (!Enter(ctx)) return 0;
     DepthGuard guard{ctx};
+    return ParseOperand(ctx);
+}
+
+double ParseOperand(EvalContext* ctx) {
     SkipBlanks(ctx);
-    char c = Peek(ctx);
-    if (c == '(') {
-        ++ctx->cursor;
-        double value = ParseExpression(ctx);
-        SkipBlanks(ctx);
-        if (Peek(ctx) == ')')
-            ++ctx->cursor;
-        else
-            ctx->errorFlag = 1;
-        return value;
-    }
-    if (c == '-') {
-        ++ctx->cursor;
-        return -ParseOperand(ctx);
-    }
-    if (c == '+') {
-        ++ctx->cursor;
-        return ParseOperand(ctx);
-    }
-    if (c == '!') {
-        ++ctx->cursor;
-        return ParseOperand(ctx) == 0 ? 1 : 0;
+    const char c = Peek(ctx);
+    switch (c) {
+        case '(': return ParseParenthesised(ctx);
+        case '-': return -ParseSignedOperand(ctx);
+        case '+': return ParseSignedOperand(ctx);
+        case '!': return ParseSignedOperand(ctx) == 0 ? 1 : 0;
+        default: break;
     }
     if (IsDigit(c) || c == '.') return ParseNumber(ctx);
     if (IsNameStart(c)) return ParseName(ctx);
@@ -237,12 +245,12 @@ double ParseOperand(EvalContext* ctx) {
 
 /* <power> = <operand> ["^" <power>] */
 double ParsePower(EvalContext* ctx) {
-    if (!Enter(ctx)) return 0;
-    DepthGuard guard{ctx};
     double base = ParseOperand(ctx);
     SkipBlanks(ctx);
     if (Peek(ctx) != '^') return base;
     ++ctx->cursor;
+    if (!Enter(ctx)) return 0;  // a chain of powers nests
+    DepthGuard guard{ctx};
     double exponent = ParsePower(ctx);
     return std::pow(base, exponent);
 }

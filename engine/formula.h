@@ -17,9 +17,10 @@ struct EvalContext {
     bool tooDeep;        // the bound was hit: the whole evaluation is 0
 };
 
-// Nesting bound, counted over expressions, powers and operands: about 300
-// parenthesis levels, far beyond any real formula.
-constexpr int32_t kMaxFormulaDepth = 1000;
+// Nesting bound, counted over parentheses, call arguments, conditional
+// branches, runs of unary signs and chains of powers: far beyond any real
+// formula, and well within the stack.
+constexpr int32_t kMaxFormulaDepth = 300;
 
 // Evaluates formula (may be null) over the tool's input and output keys.
 // Sets *failed to 1 or 0 and returns the value the parse computed either way.
