@@ -28,6 +28,16 @@ double Fail(EvalContext* ctx) {
     return 0;
 }
 
+// Skips blanks and reads c when it comes next; otherwise the step fails and
+// the parse goes on where c was expected.
+void ReadExpected(EvalContext* ctx, char c) {
+    SkipBlanks(ctx);
+    if (Peek(ctx) == c)
+        ++ctx->cursor;
+    else
+        ctx->errorFlag = 1;
+}
+
 // Counts one nesting step; false when the bound is passed.
 bool Enter(EvalContext* ctx) {
     if (ctx->tooDeep) return false;
@@ -132,11 +142,7 @@ double ParseCall(EvalContext* ctx, Name name) {
         second = ParseExpression(ctx);
         twoArguments = true;
     }
-    SkipBlanks(ctx);
-    if (Peek(ctx) == ')')
-        ++ctx->cursor;
-    else
-        ctx->errorFlag = 1;  // the function is applied all the same
+    ReadExpected(ctx, ')');  // without it the function is applied all the same
 
     bool fails = false;
     double value;
@@ -212,11 +218,7 @@ double ParseNumber(EvalContext* ctx) {
 double ParseParenthesised(EvalContext* ctx) {
     ++ctx->cursor;  // "("
     double value = ParseExpression(ctx);
-    SkipBlanks(ctx);
-    if (Peek(ctx) == ')')
-        ++ctx->cursor;
-    else
-        ctx->errorFlag = 1;
+    ReadExpected(ctx, ')');
     return value;
 }
 
@@ -354,11 +356,7 @@ double ParseExpression(EvalContext* ctx) {
     if (Peek(ctx) != '?') return condition;
     ++ctx->cursor;
     double whenTrue = ParseExpression(ctx);
-    SkipBlanks(ctx);
-    if (Peek(ctx) == ':')
-        ++ctx->cursor;
-    else
-        ctx->errorFlag = 1;
+    ReadExpected(ctx, ':');
     double whenFalse = ParseExpression(ctx);
     return IsTrue(condition) ? whenTrue : whenFalse;
 }
