@@ -11,18 +11,6 @@ namespace {
 
 const wchar_t kFailedOutputsNote[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";
 
-// Evaluates every output in order; later formulas see earlier outputs.
-// Returns true when any output failed.
-bool EvaluateOutputs(const ToolDef& tool, const double* inputValues, double* outputValues) {
-    bool anyFailed = false;
-    for (int i = 0; i < tool.outputCount; ++i) {
-        int32_t failed = 0;
-        outputValues[i] = EvaluateFormula(tool, tool.outputs[i].formula, inputValues, outputValues, &failed);
-        if (failed) anyFailed = true;
-    }
-    return anyFailed;
-}
-
 void AppendOutputLines(const ToolDef& tool, const double* outputValues, wchar_t* resultText,
                        int32_t resultCapacity) {
     for (int i = 0; i < tool.outputCount; ++i) {
@@ -53,6 +41,18 @@ const VerdictRule* ChooseRule(const ToolDef& tool, const double* inputValues, co
 
 }  // namespace
 
+int32_t EvaluateOutputs(const ToolDef& tool, const double* inputValues, double* outputValues, int32_t* failed) {
+    int32_t failures = 0;
+    for (int i = 0; i < kMaxOutputs; ++i) outputValues[i] = 0;
+    for (int i = 0; i < tool.outputCount && i < kMaxOutputs; ++i) {
+        int32_t outputFailed = 0;
+        outputValues[i] = EvaluateFormula(tool, tool.outputs[i].formula, inputValues, outputValues, &outputFailed);
+        if (failed) failed[i] = outputFailed;
+        failures += outputFailed;
+    }
+    return failures;
+}
+
 int32_t RunCalculation(const ToolDef& tool, const double* inputValues, wchar_t* resultText,
                        int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity,
                        int32_t* level, wchar_t* lastResult, int32_t lastResultCapacity) {
@@ -68,8 +68,8 @@ int32_t RunCalculation(const ToolDef& tool, const double* inputValues, wchar_t* 
         return *level;
     }
 
-    double outputValues[kMaxOutputs] = {};
-    bool anyFailed = EvaluateOutputs(tool, inputValues, outputValues);
+    double outputValues[kMaxOutputs];
+    bool anyFailed = EvaluateOutputs(tool, inputValues, outputValues, nullptr) != 0;
     AppendOutputLines(tool, outputValues, resultText, resultCapacity);
     if (anyFailed) AppendCut(resultText, resultCapacity, kFailedOutputsNote);
 

@@ -1,9 +1,11 @@
 // Compiled into each program with the symbol of its one tool, so every
 // program carries exactly one ToolDef.
-#include "engine/tools/tools.h"
+#include "engine/tool_def.h"
 
 #ifndef PERAVIN_TOOL_SYMBOL
 #define PERAVIN_TOOL_SYMBOL kGlucoseInfusionRateTool
 #endif
+
+extern const ToolDef PERAVIN_TOOL_SYMBOL;
 
 const ToolDef& ConfiguredTool() { return PERAVIN_TOOL_SYMBOL; }

@@ -19,6 +19,10 @@ const FormatCode kFormatCodes[] = {
 };
 
 const char kDefaultPattern[] = "%.2f";
+// What a value that cannot be shown reads.
+const wchar_t kNoValueText[] = L"--";
+// The fixed notation of a value, terminator included.
+constexpr int kValueScratchCapacity = 80;
 
 struct CivilDate {
     long long year, month, day;
@@ -73,7 +77,7 @@ void FormatDayNumber(DayNumber day, wchar_t* out, int capacity) {
 void FormatValue(const char* code, double value, wchar_t* out, int capacity) {
     if (capacity <= 0) return;
     if (!std::isfinite(value)) {
-        CopyCut(out, capacity, L"--");
+        CopyCut(out, capacity, kNoValueText);
         return;
     }
     if (!code) code = "f2";
@@ -82,15 +86,20 @@ void FormatValue(const char* code, double value, wchar_t* out, int capacity) {
         if (std::strcmp(entry.code, code) != 0) continue;
         if (!entry.pattern) {
             FormatDayNumber(TruncateToDayNumber(value), out, capacity);
+            out[capacity - 1] = L'\0';
             return;
         }
         pattern = entry.pattern;
         break;
     }
-    // Beyond about 1e75 the fixed notation is cut at the scratch's end.
-    char scratch[80];
-    FormatCutA(scratch, sizeof scratch, pattern, value);
-    wchar_t wide[80];
-    WidenAscii(scratch, wide, 80);
+    // Beyond about 1e75 the fixed notation does not fit the scratch; its first
+    // digits would show the value at a wrong magnitude, so none is shown.
+    char scratch[kValueScratchCapacity];
+    if (!FormatCutA(scratch, kValueScratchCapacity, pattern, value)) {
+        CopyCut(out, capacity, kNoValueText);
+        return;
+    }
+    wchar_t wide[kValueScratchCapacity];
+    WidenAscii(scratch, wide, kValueScratchCapacity);
     CopyCut(out, capacity, wide);
 }

@@ -14,6 +14,7 @@ void CopyCut(wchar_t* dest, int capacity, const wchar_t* source) {
     if (capacity <= 0) return;
     dest[0] = L'\0';
     AppendCut(dest, capacity, source);
+    dest[capacity - 1] = L'\0';
 }
 
 void AppendCut(wchar_t* dest, int capacity, const wchar_t* source) {
@@ -48,12 +49,13 @@ void AppendFormatCut(wchar_t* dest, int capacity, const wchar_t* format, ...) {
     va_end(args);
 }
 
-void FormatCutA(char* dest, int capacity, const char* format, ...) {
-    if (capacity <= 0) return;
+bool FormatCutA(char* dest, int capacity, const char* format, ...) {
+    if (capacity <= 0) return false;
     va_list args;
     va_start(args, format);
     int written = vsnprintf(dest, static_cast<size_t>(capacity), format, args);
     va_end(args);
     if (written < 0) dest[0] = '\0';
     dest[capacity - 1] = '\0';
+    return written >= 0 && written < capacity;
 }

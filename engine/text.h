@@ -7,7 +7,8 @@
 
 int TextLength(const wchar_t* text);
 
-// Copies at most capacity - 1 characters of source (null counts as empty).
+// Copies at most capacity - 1 characters of source (null counts as empty)
+// and puts a terminator in the last place of the buffer too.
 void CopyCut(wchar_t* dest, int capacity, const wchar_t* source);
 
 // Appends at most capacity - 1 - length(dest) characters of source; a full
@@ -21,8 +22,8 @@ void FormatCutV(wchar_t* dest, int capacity, const wchar_t* format, va_list args
 // Formats, then appends what fits.
 void AppendFormatCut(wchar_t* dest, int capacity, const wchar_t* format, ...);
 
-// 8-bit formatting, cut at capacity - 1 bytes.
-void FormatCutA(char* dest, int capacity, const char* format, ...);
+// 8-bit formatting, cut at capacity - 1 bytes. False when the text was cut.
+bool FormatCutA(char* dest, int capacity, const char* format, ...);
 
 // The text, or "" when it is absent.
 inline const wchar_t* TextOrEmpty(const wchar_t* text) { return text ? text : L""; }

@@ -1,20 +1,20 @@
 #include "engine/tool_catalogue.h"
 
-#include "engine/tools/tools.h"
+#define TOOL(program, symbol, keywords) extern const ToolDef symbol;
+#include "engine/tool_list.h"
+#undef TOOL
 
 const CatalogueEntry kToolCatalogue[] = {
-    {"Peravin", &kGlucoseInfusionRateTool},
-    {"NurseRoster", &kNurseRosterTool},
-    {"DosingTimetable", &kDosingTimetableTool},
-    {"BloodCollectionOrder", &kBloodCollectionOrderTool},
-    {"CriticalValues", &kCriticalValuesTool},
-    {"HighAlertDrugs", &kHighAlertDrugsTool},
-    {"CompatibilityCheck", &kCompatibilityCheckTool},
-    {"FollowUpPlan", &kFollowUpPlanTool},
-    {"SurgicalChecklist", &kSurgicalChecklistTool},
-    {"HandoverTemplate", &kHandoverTemplateTool},
-    {"InfusionCard", &kInfusionCardTool},
-    {"LabPanels", &kLabPanelsTool},
+#define TOOL(program, symbol, keywords) {#program, &symbol, keywords},
+#include "engine/tool_list.h"
+#undef TOOL
 };
 
 const int kToolCatalogueCount = sizeof kToolCatalogue / sizeof kToolCatalogue[0];
+
+const wchar_t* const kToolCategories[] = {
+    L"营养支持", L"输液用药", L"用药安全", L"肾功能",   L"体格测量", L"循环",     L"电解质与检验",
+    L"肝功能",   L"产科",     L"儿科",     L"护理评估", L"护理管理", L"重症评分",
+};
+
+const int kToolCategoryCount = sizeof kToolCategories / sizeof kToolCategories[0];

@@ -50,21 +50,29 @@ struct VerdictRule {
     const wchar_t* verdict;
 };
 
+// Written with designated initializers (.id = ..., .title = ...); what a tool
+// leaves out is absent (null), zero or ReportNone.
 struct ToolDef {
     int32_t id;
     const wchar_t* title;
-    const wchar_t* subtitle;  // may be null
+    const wchar_t* subtitle = nullptr;
     const wchar_t* category;
     const wchar_t* basis;
-    const wchar_t* note;      // may be null
-    int32_t inputCount;
-    const InputField* inputs;
-    int32_t outputCount;
-    const OutputField* outputs;
-    int32_t ruleCount;
-    const VerdictRule* rules;
-    int32_t reportKind;
+    const wchar_t* note = nullptr;
+    int32_t inputCount = 0;
+    const InputField* inputs = nullptr;
+    int32_t outputCount = 0;
+    const OutputField* outputs = nullptr;
+    int32_t ruleCount = 0;
+    const VerdictRule* rules = nullptr;
+    int32_t reportKind = ReportNone;
 };
+
+// The number of entries of a constant table, as a ToolDef count.
+template <typename T, int32_t N>
+constexpr int32_t CountOf(const T (&)[N]) {
+    return N;
+}
 
 // The one tool built into this program; the same record for the whole run.
 const ToolDef& ConfiguredTool();

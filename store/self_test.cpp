@@ -2,7 +2,6 @@
 
 #include "engine/calculation.h"
 #include "engine/format.h"
-#include "engine/formula.h"
 #include "engine/text.h"
 #include "store/utf8_file.h"
 
@@ -12,17 +11,15 @@ constexpr int kResultCapacity = 8192;
 constexpr int kVerdictCapacity = 512;
 const wchar_t kReportOutLine[] = L"OUT|报告文本|见 DETAIL|\r\n";
 
-// Each output evaluated on its own, with every output key reading 0.
+// The outputs evaluated once more on their own, each seeing the outputs
+// before it as the run does, so every OUT line shows what the window shows.
 int32_t AppendOutputLines(const ToolDef& tool, const double* inputValues, wchar_t* report) {
-    int32_t errors = 0;
+    double outputValues[kMaxOutputs];
+    int32_t errors = EvaluateOutputs(tool, inputValues, outputValues, nullptr);
     for (int i = 0; i < tool.outputCount; ++i) {
         const OutputField& output = tool.outputs[i];
-        double outputValues[kMaxOutputs] = {};
-        int32_t failed = 0;
-        double value = EvaluateFormula(tool, output.formula, inputValues, outputValues, &failed);
-        if (failed) ++errors;
         wchar_t valueText[128];
-        FormatValue(output.format, value, valueText, 128);
+        FormatValue(output.format, outputValues[i], valueText, 128);
         wchar_t line[512];
         FormatCut(line, 512, L"OUT|%ls|%ls|%ls\r\n", output.label, valueText, TextOrEmpty(output.unit));
         AppendCut(report, kSelfTestReportCapacity, line);

@@ -1,4 +1,4 @@
-#include "engine/tools/tools.h"
+#include "engine/tool_def.h"
 
 namespace {
 
@@ -10,14 +10,13 @@ const InputField kInputs[] = {
 }  // namespace
 
 extern const ToolDef kCompatibilityCheckTool = {
-    306,
-    L"药物配伍禁忌查询",
-    L"两种注射药物能否同瓶输注",
-    L"用药安全",
-    L"按常见注射药物配伍禁忌表查询，药物编号 1-10",
-    L"药物编号：1 头孢曲松，2 葡萄糖酸钙，3 万古霉素，4 呋塞米，5 氨溴索，6 奥美拉唑，7 维生素C，8 胰岛素，9 碳酸氢钠，10 多巴胺。",
-    2, kInputs,
-    0, nullptr,
-    0, nullptr,
-    ReportCompatibilityCheck,
+    .id = 306,
+    .title = L"药物配伍禁忌查询",
+    .subtitle = L"两种注射药物能否同瓶输注",
+    .category = L"用药安全",
+    .basis = L"按常见注射药物配伍禁忌表查询，药物编号 1-10",
+    .note = L"药物编号：1 头孢曲松，2 葡萄糖酸钙，3 万古霉素，4 呋塞米，5 氨溴索，6 奥美拉唑，7 维生素C，8 胰岛素，9 碳酸氢钠，10 多巴胺。",
+    .inputCount = CountOf(kInputs),
+    .inputs = kInputs,
+    .reportKind = ReportCompatibilityCheck,
 };

@@ -1,4 +1,4 @@
-#include "engine/tools/tools.h"
+#include "engine/tool_def.h"
 
 namespace {
 
@@ -11,14 +11,13 @@ const InputField kInputs[] = {
 }  // namespace
 
 extern const ToolDef kDosingTimetableTool = {
-    302,
-    L"给药时间表",
-    L"按首剂时间与间隔排出每次给药时刻",
-    L"用药安全",
-    L"第 n 次给药时刻 = 首剂时间 + (n-1) × 给药间隔",
-    L"首剂时间按 24 小时制填写（8 即 08:00）；间隔不大于 0 时按 8 小时计；次数 1-30 次。",
-    3, kInputs,
-    0, nullptr,
-    0, nullptr,
-    ReportDosingTimetable,
+    .id = 302,
+    .title = L"给药时间表",
+    .subtitle = L"按首剂时间与间隔排出每次给药时刻",
+    .category = L"用药安全",
+    .basis = L"第 n 次给药时刻 = 首剂时间 + (n-1) × 给药间隔",
+    .note = L"首剂时间按 24 小时制填写（8 即 08:00）；间隔不大于 0 时按 8 小时计；次数 1-30 次。",
+    .inputCount = CountOf(kInputs),
+    .inputs = kInputs,
+    .reportKind = ReportDosingTimetable,
 };

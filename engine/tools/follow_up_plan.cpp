@@ -1,4 +1,4 @@
-#include "engine/tools/tools.h"
+#include "engine/tool_def.h"
 
 namespace {
 
@@ -11,14 +11,13 @@ const InputField kInputs[] = {
 }  // namespace
 
 extern const ToolDef kFollowUpPlanTool = {
-    307,
-    L"随访计划",
-    L"以今天为基准排出随访日期",
-    L"出院随访",
-    L"第 k 次随访日期 = 今天 + 首次随访天数 + (k-1) × 随访间隔",
-    L"首次随访填 0 为今天；间隔小于 1 天按 7 天计；随访次数 1-20 次。",
-    3, kInputs,
-    0, nullptr,
-    0, nullptr,
-    ReportFollowUpPlan,
+    .id = 307,
+    .title = L"随访计划",
+    .subtitle = L"以今天为基准排出随访日期",
+    .category = L"护理管理",
+    .basis = L"第 k 次随访日期 = 今天 + 首次随访天数 + (k-1) × 随访间隔",
+    .note = L"首次随访填 0 为今天；间隔小于 1 天按 7 天计；随访次数 1-20 次。",
+    .inputCount = CountOf(kInputs),
+    .inputs = kInputs,
+    .reportKind = ReportFollowUpPlan,
 };

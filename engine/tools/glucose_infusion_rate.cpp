@@ -1,4 +1,4 @@
-#include "engine/tools/tools.h"
+#include "engine/tool_def.h"
 
 // Glucose infusion rate from infusion speed, glucose concentration and weight.
 namespace {
@@ -22,14 +22,16 @@ const VerdictRule kRules[] = {
 }  // namespace
 
 extern const ToolDef kGlucoseInfusionRateTool = {
-    261,
-    L"Peravin",
-    L"按输液速度与浓度计算",
-    L"营养支持",
-    L"GIR(mg/kg/min)=速度(ml/h)×浓度(%)×10/(体重×60)",
-    L"新生儿 GIR 4-6 起始，成人不超过 5mg/kg/min。",
-    3, kInputs,
-    2, kOutputs,
-    2, kRules,
-    ReportNone,
+    .id = 261,
+    .title = L"Peravin",
+    .subtitle = L"按输液速度与浓度计算",
+    .category = L"营养支持",
+    .basis = L"GIR(mg/kg/min)=速度(ml/h)×浓度(%)×10/(体重×60)",
+    .note = L"新生儿 GIR 4-6 起始，成人不超过 5mg/kg/min。",
+    .inputCount = CountOf(kInputs),
+    .inputs = kInputs,
+    .outputCount = CountOf(kOutputs),
+    .outputs = kOutputs,
+    .ruleCount = CountOf(kRules),
+    .rules = kRules,
 };

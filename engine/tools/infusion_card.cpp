@@ -1,4 +1,4 @@
-#include "engine/tools/tools.h"
+#include "engine/tool_def.h"
 
 namespace {
 
@@ -12,14 +12,13 @@ const InputField kInputs[] = {
 }  // namespace
 
 extern const ToolDef kInfusionCardTool = {
-    310,
-    L"输液卡",
-    L"床号、药液与滴速一卡打印",
-    L"输液护理",
-    L"每小时输液量(ml/h) ≈ 滴速(滴/分) × 3（按 20 滴/ml 输液器）",
-    L"医嘱药量按医嘱单位填写；生成后双人核对药名、剂量、浓度、有效期与配伍。",
-    4, kInputs,
-    0, nullptr,
-    0, nullptr,
-    ReportInfusionCard,
+    .id = 310,
+    .title = L"输液卡",
+    .subtitle = L"床号、药液与滴速一卡打印",
+    .category = L"输液用药",
+    .basis = L"每小时输液量(ml/h) ≈ 滴速(滴/分) × 3（按 20 滴/ml 输液器）",
+    .note = L"医嘱药量按医嘱单位填写；生成后双人核对药名、剂量、浓度、有效期与配伍。",
+    .inputCount = CountOf(kInputs),
+    .inputs = kInputs,
+    .reportKind = ReportInfusionCard,
 };

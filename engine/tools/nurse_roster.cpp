@@ -1,4 +1,4 @@
-#include "engine/tools/tools.h"
+#include "engine/tool_def.h"
 
 namespace {
 
@@ -10,14 +10,13 @@ const InputField kInputs[] = {
 }  // namespace
 
 extern const ToolDef kNurseRosterTool = {
-    301,
-    L"护士排班表",
-    L"三班轮转，自动生成排班",
-    L"护理管理",
-    L"三班轮转：白班 D / 夜班 N / 休息 R，每日每班 1 人，按人员顺序滚动",
-    L"护士人数 1-40 人，排班天数 1-31 天；生成后可复制到排班本或表格，按科室实际人数与能级调整。",
-    2, kInputs,
-    0, nullptr,
-    0, nullptr,
-    ReportNurseRoster,
+    .id = 301,
+    .title = L"护士排班表",
+    .subtitle = L"三班轮转，自动生成排班",
+    .category = L"护理管理",
+    .basis = L"三班轮转：白班 D / 夜班 N / 休息 R，每日每班 1 人，按人员顺序滚动",
+    .note = L"护士人数 1-40 人，排班天数 1-31 天；生成后可复制到排班本或表格，按科室实际人数与能级调整。",
+    .inputCount = CountOf(kInputs),
+    .inputs = kInputs,
+    .reportKind = ReportNurseRoster,
 };

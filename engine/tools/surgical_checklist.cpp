@@ -1,14 +1,11 @@
-#include "engine/tools/tools.h"
+#include "engine/tool_def.h"
 
 extern const ToolDef kSurgicalChecklistTool = {
-    308,
-    L"手术安全核查表",
-    L"三步核查，三方签字",
-    L"围术期安全",
-    L"麻醉实施前、手术开始前、患者离室前三步核查",
-    L"外科、麻醉、护理三方共同口述确认并签字，任一环节缺失不得开台。",
-    0, nullptr,
-    0, nullptr,
-    0, nullptr,
-    ReportSurgicalSafetyChecklist,
+    .id = 308,
+    .title = L"手术安全核查表",
+    .subtitle = L"三步核查，三方签字",
+    .category = L"护理管理",
+    .basis = L"麻醉实施前、手术开始前、患者离室前三步核查",
+    .note = L"外科、麻醉、护理三方共同口述确认并签字，任一环节缺失不得开台。",
+    .reportKind = ReportSurgicalSafetyChecklist,
 };

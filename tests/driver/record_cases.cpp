@@ -21,12 +21,12 @@ const wchar_t kNotSavedCaption[] = L"保存失败";
 const wchar_t kReadyStatus[] = L"就绪：填写参数后按 F5 或点击“计算”";
 const wchar_t kResetStatus[] = L"已恢复默认值";
 
-const char kMarkAndHeader[] = u8"\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n";
+const char kMarkAndHeader[] = "\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n";
 // What follows the time in the record of the defaults, and of rate 120.
 const char kDefaultsRecordBody[] =
-    u8",Peravin,输注速度=60,葡萄糖浓度=10,体重=60,葡萄糖输注速率：1.67 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n\r\n";
+    ",Peravin,输注速度=60,葡萄糖浓度=10,体重=60,葡萄糖输注速率：1.67 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n\r\n";
 const char kRate120RecordBody[] =
-    u8",Peravin,输注速度=120,葡萄糖浓度=10,体重=60,葡萄糖输注速率：3.33 mg/kg/min\r\n每日葡萄糖：288.0 g\r\n\r\n";
+    ",Peravin,输注速度=120,葡萄糖浓度=10,体重=60,葡萄糖输注速率：3.33 mg/kg/min\r\n每日葡萄糖：288.0 g\r\n\r\n";
 constexpr size_t kTimeLength = 19;  // "2026-12-07 09:05:03"
 
 constexpr int kCalculateId = 1001;

@@ -15,7 +15,7 @@ while IFS='|' read -r exe caption; do
   program=${exe%.exe}
   wine_run "$root/build/windows/$exe" --selftest "$program.win.txt"
   rc=$?
-  "$root/build/native/tests/catalogue_selftest" "$program" "$program.native.txt"
+  "$root/build/native/tests/catalogue" selftest "$program" "$program.native.txt"
   if [ "$rc" -eq 0 ] && cmp -s "$program.win.txt" "$program.native.txt" &&
      head -1 "$program.win.txt" | grep -q "|$caption|"; then
     passed=$((passed + 1))

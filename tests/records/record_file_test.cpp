@@ -9,20 +9,20 @@
 #include <vector>
 
 #include "engine/platform.h"
-#include "engine/tools/tools.h"
+#include "tests/support/catalogue_tool.h"
 #include "store/record_log.h"
 #include "store/record_save.h"
 #include "tests/records/record_test_support.h"
-#include "tests/unit/test_files.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
-const char kMarkAndHeader[] = u8"\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n";
+const char kMarkAndHeader[] = "\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n";
 const LocalTime kSaveTime = {2026, 12, 7, 9, 5, 3};
 constexpr int32_t kConfiguredId = 261;
 
 ToolDef ToolWithId(int32_t id) {
-    ToolDef tool = kGlucoseInfusionRateTool;
+    ToolDef tool = CatalogueTool("Peravin");
     tool.id = id;
     return tool;
 }
@@ -31,7 +31,7 @@ ToolDef ToolWithId(int32_t id) {
 std::string ExpectedRecord(double a, double b, const std::wstring& result) {
     wchar_t line[kRecordLineCapacity];
     const double values[] = {a, b, 0};
-    BuildRecordLine(line, kGlucoseInfusionRateTool, values, result.c_str(), kSaveTime);
+    BuildRecordLine(line, CatalogueTool("Peravin"), values, result.c_str(), kSaveTime);
     return Utf8Of(line);
 }
 
@@ -90,24 +90,24 @@ TEST_F(RecordSave, FirstSaveCreatesFoldersAndStartsFileWithMarkAndHeader) {
     ASSERT_FALSE(PathExists(root));
     const double values[] = {60, 10, 60};
     wchar_t recordFile[kRecordFileCapacity];
-    EXPECT_TRUE(SaveRecord(base.c_str(), kGlucoseInfusionRateTool, values, L"R\r\n", kSaveTime, recordFile));
+    EXPECT_TRUE(SaveRecord(base.c_str(), CatalogueTool("Peravin"), values, L"R\r\n", kSaveTime, recordFile));
     EXPECT_EQ(std::wstring(recordFile), file);
     EXPECT_TRUE(IsDirectory(folder));
     EXPECT_EQ(ReadBytes(FsPath(file)), std::string(kMarkAndHeader) +
-                                   u8"2026-12-07 09:05:03,Peravin,输注速度=60,葡萄糖浓度=10,体重=60,R\r\n\r\n");
+                                   "2026-12-07 09:05:03,Peravin,输注速度=60,葡萄糖浓度=10,体重=60,R\r\n\r\n");
 }
 
 TEST_F(RecordSave, SecondSaveAddsOnlyItsRecord) {
-    ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 1, 2, L"first"));
-    ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 3, 4, L"second"));
+    ASSERT_TRUE(Save(base, CatalogueTool("Peravin"), 1, 2, L"first"));
+    ASSERT_TRUE(Save(base, CatalogueTool("Peravin"), 3, 4, L"second"));
     EXPECT_EQ(ReadBytes(FsPath(file)),
               kMarkAndHeader + ExpectedRecord(1, 2, L"first") + ExpectedRecord(3, 4, L"second"));
 }
 
 TEST_F(RecordSave, DeletedFileComesBackWithMarkAndHeader) {
-    ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 1, 2, L"first"));
+    ASSERT_TRUE(Save(base, CatalogueTool("Peravin"), 1, 2, L"first"));
     RemovePath(file);
-    ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 3, 4, L"second"));
+    ASSERT_TRUE(Save(base, CatalogueTool("Peravin"), 3, 4, L"second"));
     EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(3, 4, L"second"));
 }
 
@@ -121,7 +121,7 @@ TEST_F(RecordSave, EachToolHasItsOwnFile) {
 // Every failure returns false and leaves the record file as it was.
 TEST_F(RecordSave, FailuresAreReportedAndClaimNothing) {
     static const std::wstring kLongTitle(2000, L'长');
-    static ToolDef longTitleTool = kGlucoseInfusionRateTool;
+    static ToolDef longTitleTool = CatalogueTool("Peravin");
     longTitleTool.title = kLongTitle.c_str();
     struct Row {
         const char* name;
@@ -137,31 +137,31 @@ TEST_F(RecordSave, FailuresAreReportedAndClaimNothing) {
              WriteBytes(FsPath(t.folder), "x");
              return t.base;
          },
-         kGlucoseInfusionRateTool, ""},
+         CatalogueTool("Peravin"), ""},
         {"base folder below a plain file",
          [](RecordSave& t) {
              WriteBytes(FsPath(t.root), "x");
              return t.base;
          },
-         kGlucoseInfusionRateTool, ""},
+         CatalogueTool("Peravin"), ""},
         {"record file name taken by a folder",
          [](RecordSave& t) {
              MakeDirectories(t.file);
              return t.base;
          },
-         kGlucoseInfusionRateTool, ""},
+         CatalogueTool("Peravin"), ""},
         {"base folder too long for the record folder",
-         [](RecordSave& t) { return t.root + L"\\" + std::wstring(240, L'a'); }, kGlucoseInfusionRateTool, ""},
+         [](RecordSave& t) { return t.root + L"\\" + std::wstring(240, L'a'); }, CatalogueTool("Peravin"), ""},
         {"record file made read-only",
          [](RecordSave& t) {
-             Save(t.base, kGlucoseInfusionRateTool, 1, 2, L"kept");
+             Save(t.base, CatalogueTool("Peravin"), 1, 2, L"kept");
              MakeReadOnly(t.file);
              return t.base;
          },
-         kGlucoseInfusionRateTool, kMarkAndHeader + ExpectedRecord(1, 2, L"kept")},
+         CatalogueTool("Peravin"), kMarkAndHeader + ExpectedRecord(1, 2, L"kept")},
         {"record too long to convert, existing file",
          [](RecordSave& t) {
-             Save(t.base, kGlucoseInfusionRateTool, 1, 2, L"kept");
+             Save(t.base, CatalogueTool("Peravin"), 1, 2, L"kept");
              return t.base;
          },
          longTitleTool, kMarkAndHeader + ExpectedRecord(1, 2, L"kept")},
@@ -179,10 +179,10 @@ TEST_F(RecordSave, FailuresAreReportedAndClaimNothing) {
 }
 
 TEST_F(RecordSave, FileHeldBySpreadsheetIsReportedAndKeptAsItWas) {
-    ASSERT_TRUE(Save(base, kGlucoseInfusionRateTool, 1, 2, L"kept"));
+    ASSERT_TRUE(Save(base, CatalogueTool("Peravin"), 1, 2, L"kept"));
     intptr_t held = OpenLikeSpreadsheet(file);
     if (held == 0) GTEST_SKIP() << "files cannot be held against writers here";
-    EXPECT_FALSE(Save(base, kGlucoseInfusionRateTool, 3, 4, L"lost"));
+    EXPECT_FALSE(Save(base, CatalogueTool("Peravin"), 3, 4, L"lost"));
     CloseHeldFile(held);
     EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(1, 2, L"kept"));
 }
@@ -210,7 +210,7 @@ TEST_F(RecordSave, TwoProgramsSaving200EachLeave400WholeRecordsAndOneHeader) {
     std::string bytes = ReadBytes(FsPath(file));
     ASSERT_EQ(bytes.compare(0, sizeof kMarkAndHeader - 1, kMarkAndHeader), 0);
     EXPECT_EQ(CountOf(bytes, "\xEF\xBB\xBF"), 1);
-    EXPECT_EQ(CountOf(bytes, u8"时间,工具"), 1);
+    EXPECT_EQ(CountOf(bytes, "时间,工具"), 1);
     // Every record is one whole physical line: cut the file at its line ends.
     std::map<std::string, int> seen;
     size_t start = sizeof kMarkAndHeader - 1;

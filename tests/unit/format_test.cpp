@@ -32,6 +32,19 @@ TEST(FormatValue, EachCode) {
     for (const Case& c : cases) EXPECT_EQ(Format(c.code, c.value), c.text) << (c.code ? c.code : "(absent)");
 }
 
+TEST(FormatValue, TerminatesTheLastPlaceOfTheBuffer) {
+    const char* codes[] = {"f2", "date", "pct"};
+    const double values[] = {1.5, NAN, 1e300, 19723};
+    for (const char* code : codes)
+        for (double value : values) {
+            wchar_t out[20];
+            std::wmemset(out, L'#', 20);
+            FormatValue(code, value, out, 16);
+            EXPECT_EQ(out[15], L'\0') << code << " " << value;
+            EXPECT_EQ(out[16], L'#');
+        }
+}
+
 TEST(FormatValue, NonFiniteIsTwoDashesWithEveryCode) {
     const char* codes[] = {"f0", "f1", "f2", "f3", "int", "pct", "date", "other", nullptr};
     const double values[] = {INFINITY, -INFINITY, NAN};
@@ -40,11 +53,21 @@ TEST(FormatValue, NonFiniteIsTwoDashesWithEveryCode) {
 }
 
 TEST(FormatValue, HugeValuesStayInsideTheBuffers) {
-    // Fixed notation of 1e300 needs over 300 characters; the scratch holds 79.
-    std::wstring text = Format("f2", 1e300);
-    EXPECT_EQ(text.size(), 79u);
-    EXPECT_EQ(text.substr(0, 4), L"1000");
-    EXPECT_EQ(Format("f2", -1.7976931348623157e308).size(), 79u);
+    // Fixed notation that does not fit the 79-character scratch would show
+    // a cut number at a wrong magnitude: such a value reads "--".
+    struct Case {
+        const char* code;
+        double value;
+        size_t shownLength;  // 0: "--"
+    } cases[] = {
+        {"f2", 1e300, 0}, {"f2", -1.7976931348623157e308, 0}, {"f2", 1e80, 0}, {"f0", 2e79, 0},
+        {"pct", 2e77, 0}, {"f3", 2e76, 0},                      {"f0", 2e78, 79}, {"f2", 2e75, 79},
+    };
+    for (const Case& c : cases) {
+        std::wstring text = Format(c.code, c.value);
+        if (c.shownLength == 0) EXPECT_EQ(text, L"--") << c.code << " " << c.value;
+        else EXPECT_EQ(text.size(), c.shownLength) << c.code << " " << c.value;
+    }
     EXPECT_EQ(Format("date", 1e300).size() < 40, true);
     EXPECT_EQ(Format("date", -1e300).size() < 40, true);
     // A small output buffer is cut at capacity - 1 and terminated.

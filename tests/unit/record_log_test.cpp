@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/calculation.h"
-#include "engine/tools/tools.h"
+#include "tests/support/catalogue_tool.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ const InputField kThreeInputs[] = {
 };
 
 ToolDef ToolWith(int32_t id, int32_t inputCount, const InputField* inputs) {
-    ToolDef tool = kGlucoseInfusionRateTool;
+    ToolDef tool = CatalogueTool("Peravin");
     tool.id = id;
     tool.title = L"工具";
     tool.inputCount = inputCount;
@@ -87,7 +87,7 @@ TEST(RecordHeader, LabelsInDefinitionOrder) {
         std::wstring header;
     };
     const Row rows[] = {
-        {kGlucoseInfusionRateTool, L"时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n"},
+        {CatalogueTool("Peravin"), L"时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n"},
         {ToolWith(1, 0, nullptr), L"时间,工具,结果\r\n"},
         {ToolWith(1, 3, kThreeInputs), L"时间,工具,甲,乙,丙,结果\r\n"},
         // 16 cells of 41 characters overrun the header: cut at 511.
@@ -136,7 +136,7 @@ TEST(RecordLine, ResultCutToItsFirst254Characters) {
 }
 
 TEST(RecordLine, DefaultsGiveThreePhysicalLines) {
-    const ToolDef& tool = kGlucoseInfusionRateTool;
+    const ToolDef& tool = CatalogueTool("Peravin");
     double values[kMaxInputs] = {};
     for (int i = 0; i < tool.inputCount; ++i) values[i] = tool.inputs[i].defaultValue;
     wchar_t resultText[4096];

@@ -5,7 +5,7 @@
 
 #include "report_test_tool.h"
 #include "store/self_test.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "store/self_test.h"
-#include "test_files.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -48,19 +48,19 @@ TEST(SelfTest, UnwritableReportIsNoPass) {
 const InputField kInputs[] = {{"x", L"x", L"u", 4}};
 const OutputField kOutputs[] = {
     {"first", L"一", nullptr, "x*2", "f0"},      // no unit: empty last field
-    {"second", L"二", L"单位", "first+1", "f0"}, // reads 0 for the earlier output here
+    {"second", L"二", L"单位", "first+1", "f0"}, // sees the earlier output, as the run does
     {"third", L"三", L"", "x/0", nullptr},       // fails
 };
 const ToolDef kTool = {7, L"测试|工具", nullptr, L"类\r\n别", L"b", nullptr, 1, kInputs, 3, kOutputs, 0, nullptr, 0};
 
-TEST(SelfTest, OutputsAreEvaluatedOnTheirOwn) {
+TEST(SelfTest, OutputsAreEvaluatedAgainInOrder) {
     static wchar_t report[kSelfTestReportCapacity];
     EXPECT_EQ(BuildSelfTestReport(kTool, report), 1);
     EXPECT_EQ(std::wstring(report),
               L"TOOL|7|测试|工具|类\r\n别\r\n"
               L"LEVEL|0\r\n"
               L"OUT|一|8|\r\n"
-              L"OUT|二|1|单位\r\n"
+              L"OUT|二|9|单位\r\n"
               L"OUT|三|0.00|\r\n"
               L"VERDICT|请核对输入参数后重新计算\r\n"
               L"DETAIL|一：8 二：9 单位 三：0.00 （部分结果无法计算，请检查输入是否合理） \r\n"

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <cwchar>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "engine/tool_catalogue.h"
 #include "store/self_test.h"
+#include "tests/support/catalogue_table.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -31,21 +34,33 @@ bool IsFormulaName(const char* key) {
     return true;
 }
 
+bool IsCategory(const wchar_t* category) {
+    for (int c = 0; c < kToolCategoryCount; ++c)
+        if (std::wcscmp(category, kToolCategories[c]) == 0) return true;
+    return false;
+}
+
 TEST(ToolCatalogue, EveryToolKeepsTheModelsInvariants) {
-    std::set<int32_t> ids, kinds;
+    std::set<int32_t> ids, reportKinds;
     std::set<std::string> programs;
     for (int t = 0; t < kToolCatalogueCount; ++t) {
         const ToolDef& tool = *kToolCatalogue[t].tool;
         SCOPED_TRACE(kToolCatalogue[t].program);
         EXPECT_TRUE(ids.insert(tool.id).second) << "duplicate id " << tool.id;
-        EXPECT_TRUE(kinds.insert(tool.reportKind).second) << "second tool of kind " << tool.reportKind;
+        if (tool.reportKind != ReportNone) {
+            EXPECT_TRUE(reportKinds.insert(tool.reportKind).second) << "second tool of kind " << tool.reportKind;
+        }
         EXPECT_TRUE(programs.insert(kToolCatalogue[t].program).second);
-        EXPECT_TRUE(tool.title && tool.title[0] && tool.category && tool.category[0] && tool.basis && tool.basis[0]);
+        EXPECT_TRUE(tool.title && tool.title[0] && tool.category && tool.basis && tool.basis[0]);
+        EXPECT_TRUE(IsCategory(tool.category)) << "category outside the suite's set";
+        EXPECT_TRUE(kToolCatalogue[t].keywords != nullptr);
         EXPECT_TRUE(tool.inputCount >= 0 && tool.inputCount <= kMaxInputs);
         EXPECT_TRUE(tool.outputCount >= 0 && tool.outputCount <= kMaxOutputs);
         for (int i = 0; i < tool.inputCount; ++i) {
             EXPECT_TRUE(IsFormulaName(tool.inputs[i].key)) << tool.inputs[i].key;
             EXPECT_TRUE(tool.inputs[i].label && tool.inputs[i].label[0]);
+            // The record file's columns are comma-separated and unquoted.
+            EXPECT_EQ(std::wcschr(tool.inputs[i].label, L','), nullptr) << "comma in an input label";
         }
         for (int i = 0; i < tool.outputCount; ++i) {
             EXPECT_TRUE(IsFormulaName(tool.outputs[i].key)) << tool.outputs[i].key;
@@ -53,8 +68,8 @@ TEST(ToolCatalogue, EveryToolKeepsTheModelsInvariants) {
         }
         for (int i = 0; i < tool.ruleCount; ++i) EXPECT_TRUE(tool.rules[i].condition && tool.rules[i].verdict);
     }
-    // The glucose tool and one tool for each report kind 1 to 11.
-    EXPECT_EQ(kinds, (std::set<int32_t>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    // One tool for each report kind 1 to 11.
+    EXPECT_EQ(reportKinds, (std::set<int32_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
     EXPECT_EQ(std::string(kToolCatalogue[0].program), "Peravin");
     EXPECT_EQ(kToolCatalogue[0].tool->id, 261);
 }
@@ -89,5 +104,19 @@ TEST(ToolCatalogue, EveryReportToolsSelfTestPasses) {
         EXPECT_EQ(text.substr(text.size() - 10), L"ERRORS|0\r\n");
     }
 }
+
+#if defined(PERAVIN_PACKAGE_LIST)
+// The build reads each tool's title and category from its source file; the
+// package list must say what the ToolDefs say.
+TEST(ToolCatalogue, PackageListSaysWhatTheCatalogueSays) {
+    EXPECT_EQ(ReadBytes(PERAVIN_PACKAGE_LIST), PackageListFromCatalogue());
+}
+
+TEST(ToolCatalogue, ReadmeTableSaysWhatTheCatalogueSays) {
+    std::string section = ReadmeToolTableSection(ReadBytes(PERAVIN_SOURCE_DIR "/README.md"));
+    EXPECT_EQ(section, ReadmeToolTableFromCatalogue())
+        << "build/native/tests/catalogue readme-table prints the table the README must hold";
+}
+#endif
 
 }  // namespace

@@ -1,0 +1,52 @@
+# The suite's one list of tools, engine/tool_list.h, as the build reads it.
+# PERAVIN_TOOLS holds the program names in list order; for each program P,
+# PERAVIN_TOOL_SYMBOL_<P> is the ToolDef it carries and PERAVIN_TOOL_SOURCE_<P>
+# the file of engine/tools/ that defines it. PERAVIN_TOOL_SOURCES holds every
+# tool file.
+set(PERAVIN_TOOL_LIST ${PROJECT_SOURCE_DIR}/engine/tool_list.h)
+set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PERAVIN_TOOL_LIST})
+file(GLOB PERAVIN_TOOL_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/engine/tools/*.cpp)
+
+# Which file defines each ToolDef.
+foreach(source IN LISTS PERAVIN_TOOL_SOURCES)
+  file(STRINGS ${source} definition REGEX "^extern const ToolDef [A-Za-z0-9_]+ =")
+  if(NOT definition MATCHES "^extern const ToolDef ([A-Za-z0-9_]+) =")
+    message(FATAL_ERROR "${source} defines no ToolDef")
+  endif()
+  set(tool_source_of_${CMAKE_MATCH_1} ${source})
+endforeach()
+
+set(PERAVIN_TOOLS "")
+file(STRINGS ${PERAVIN_TOOL_LIST} tool_lines REGEX "^TOOL\\(")
+foreach(line IN LISTS tool_lines)
+  if(NOT line MATCHES "^TOOL\\(([A-Za-z0-9_]+), ([A-Za-z0-9_]+), L\"")
+    message(FATAL_ERROR "engine/tool_list.h: not a tool line: ${line}")
+  endif()
+  set(program ${CMAKE_MATCH_1})
+  set(symbol ${CMAKE_MATCH_2})
+  if(NOT DEFINED tool_source_of_${symbol})
+    message(FATAL_ERROR "engine/tool_list.h: no file of engine/tools/ defines ${symbol} (${program})")
+  endif()
+  list(APPEND PERAVIN_TOOLS ${program})
+  set(PERAVIN_TOOL_SYMBOL_${program} ${symbol})
+  set(PERAVIN_TOOL_SOURCE_${program} ${tool_source_of_${symbol}})
+endforeach()
+
+# peravin_package_list(OUTPUT PROGRAM...): a build step that writes the
+# package list of these programs, one line each: "exe|title|category", the
+# texts read from each ToolDef (cmake/write_package_list.cmake).
+function(peravin_package_list output)
+  set(entries "")
+  set(sources "")
+  foreach(program IN LISTS ARGN)
+    list(APPEND entries "${program}=${PERAVIN_TOOL_SOURCE_${program}}")
+    list(APPEND sources ${PERAVIN_TOOL_SOURCE_${program}})
+  endforeach()
+  string(REPLACE ";" "," entries "${entries}")
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} "-DENTRIES=${entries}"
+            -P ${PROJECT_SOURCE_DIR}/cmake/write_package_list.cmake
+    DEPENDS ${sources} ${PROJECT_SOURCE_DIR}/cmake/write_package_list.cmake
+    COMMENT "Writing the package list")
+  add_custom_target(package_list ALL DEPENDS ${output})
+endfunction()

@@ -1,0 +1,21 @@
+# Writes the package list: one line per program, "exe|title|category", with
+# the title and category as its ToolDef gives them (".title = L"..."").
+#   cmake -DOUTPUT=FILE -DENTRIES=PROGRAM=SOURCE,... -P write_package_list.cmake
+string(REPLACE "," ";" entries "${ENTRIES}")
+set(text "")
+foreach(entry IN LISTS entries)
+  string(REGEX MATCH "^([^=]+)=(.+)$" matched "${entry}")
+  set(program ${CMAKE_MATCH_1})
+  set(path ${CMAKE_MATCH_2})
+  file(READ ${path} source)
+  foreach(field title category)
+    if(NOT source MATCHES "\n    \\.${field} = L\"([^\"]*)\",")
+      message(FATAL_ERROR "${path}: no .${field} = L\"...\" line")
+    endif()
+    set(${field} ${CMAKE_MATCH_1})
+  endforeach()
+  string(APPEND text "${program}.exe|${title}|${category}\n")
+endforeach()
+file(WRITE ${OUTPUT}.new "${text}")
+file(COPY_FILE ${OUTPUT}.new ${OUTPUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUTPUT}.new)

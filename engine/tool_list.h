@@ -1,0 +1,25 @@
+// The suite's one list of tools. A tool is one file in engine/tools/ that
+// holds its ToolDef, and one line here:
+//
+//     TOOL(program name, ToolDef symbol, L"search keywords")
+//
+// The build makes a program of each line (cmake/tool_list.cmake reads them),
+// the catalogue is this list (engine/tool_catalogue.cpp), and the package
+// list and the README's tool table follow from it; tests check both. The
+// keywords are what the launcher's search matches besides the texts of the
+// ToolDef: the usual abbreviations and the pinyin initials of the title,
+// separated by spaces.
+//
+// No include guard: each includer defines TOOL for what it needs.
+TOOL(Peravin, kGlucoseInfusionRateTool, L"GIR pttszsl")
+TOOL(NurseRoster, kNurseRosterTool, L"hspbb")
+TOOL(DosingTimetable, kDosingTimetableTool, L"gysjb")
+TOOL(BloodCollectionOrder, kBloodCollectionOrderTool, L"cxsxzy")
+TOOL(CriticalValues, kCriticalValuesTool, L"jywjzsc wjz")
+TOOL(HighAlertDrugs, kHighAlertDrugsTool, L"gjsypyd")
+TOOL(CompatibilityCheck, kCompatibilityCheckTool, L"ywpwjjcx")
+TOOL(FollowUpPlan, kFollowUpPlanTool, L"sfjh")
+TOOL(SurgicalChecklist, kSurgicalChecklistTool, L"ssaqhcb")
+TOOL(HandoverTemplate, kHandoverTemplateTool, L"jjbmb")
+TOOL(InfusionCard, kInfusionCardTool, L"syk")
+TOOL(LabPanels, kLabPanelsTool, L"jytczy")

@@ -1,0 +1,70 @@
+#include "tests/support/catalogue_table.h"
+
+#include <cstdio>
+#include <cwchar>
+#include <vector>
+
+#include "engine/platform.h"
+#include "engine/tool_catalogue.h"
+
+namespace {
+
+const char kTableStart[] = "<!-- tool table: tests/tools/catalogue readme-table writes it from the catalogue -->\n";
+const char kTableEnd[] = "<!-- end of tool table -->\n";
+
+std::string Utf8(const wchar_t* text) {
+    std::wstring wide = text ? text : L"";
+    std::vector<char> bytes(wide.size() * 4 + 1);
+    int n = ConvertToUtf8(wide.c_str(), bytes.data(), static_cast<int>(bytes.size()));
+    return n > 0 ? std::string(bytes.data(), static_cast<size_t>(n - 1)) : std::string();
+}
+
+std::string InputsWithDefaults(const ToolDef& tool) {
+    if (tool.inputCount == 0) return "none";
+    std::string text;
+    for (int i = 0; i < tool.inputCount; ++i) {
+        const InputField& input = tool.inputs[i];
+        char value[64];
+        std::snprintf(value, sizeof value, "%g", input.defaultValue);
+        if (i) text += ", ";
+        text += Utf8(input.label) + " " + value;
+        if (input.unit && input.unit[0]) text += " " + Utf8(input.unit);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string PackageListFromCatalogue() {
+    std::string text;
+    for (int t = 0; t < kToolCatalogueCount; ++t) {
+        const CatalogueEntry& entry = kToolCatalogue[t];
+        text += std::string(entry.program) + ".exe|" + Utf8(entry.tool->title) + "|" + Utf8(entry.tool->category) + "\n";
+    }
+    return text;
+}
+
+std::string ReadmeToolTableFromCatalogue() {
+    std::string text;
+    for (int c = 0; c < kToolCategoryCount; ++c) {
+        std::string rows;
+        for (int t = 0; t < kToolCatalogueCount; ++t) {
+            const CatalogueEntry& entry = kToolCatalogue[t];
+            if (std::wcscmp(entry.tool->category, kToolCategories[c]) != 0) continue;
+            rows += "| " + std::string(entry.program) + ".exe | " + Utf8(entry.tool->title) + " | " +
+                    std::to_string(entry.tool->id) + " | " + InputsWithDefaults(*entry.tool) + " |\n";
+        }
+        if (rows.empty()) continue;
+        text += "\n### " + Utf8(kToolCategories[c]) + "\n\n";
+        text += "| Program | Title | Id | Inputs (defaults) |\n|---|---|---|---|\n" + rows;
+    }
+    return kTableStart + text + "\n" + kTableEnd;
+}
+
+std::string ReadmeToolTableSection(const std::string& readme) {
+    size_t start = readme.find(kTableStart);
+    if (start == std::string::npos) return "";
+    size_t end = readme.find(kTableEnd, start);
+    if (end == std::string::npos) return "";
+    return readme.substr(start, end + sizeof kTableEnd - 1 - start);
+}
