@@ -257,93 +257,110 @@ double ParsePower(EvalContext* ctx) {
     return std::pow(base, exponent);
 }
 
-// The binary levels, lowest first. One precedence-climbing routine serves
-// all five, as their rules differ only in level and grouping:
-//   <or>         = <and> {"||" <and>}
-//   <and>        = <comparison> {"&&" <comparison>}
-//   <comparison> = <sum> [("<=" | ">=" | "==" | "!=" | "<" | ">") <sum>]
-//   <sum>        = <term> {("+" | "-") <term>}
-//   <term>       = <power> {("*" | "/" | "%") <power>}   ("**" is no operator)
-enum Level { kOrLevel = 2, kAndLevel, kComparisonLevel, kSumLevel, kTermLevel, kPrimaryLevel };
+double Truth(bool holds) { return holds ? 1 : 0; }
 
-enum class BinaryOp { None, Or, And, Less, LessEqual, Greater, GreaterEqual, Equal, NotEqual, Add, Subtract,
-                      Multiply, Divide, Remainder };
+// True when the two characters at the cursor are first and second.
+bool PairFollows(const EvalContext* ctx, char first, char second) {
+    return Peek(ctx) == first && PeekSecond(ctx) == second;
+}
 
-struct Operator {
-    BinaryOp op;
-    int level;
-    int length;
-};
-
-// The binary operator at the cursor, without reading it. A lone "=" or "!"
-// and the pair "**" are none.
-Operator PeekOperator(const EvalContext* ctx) {
-    const char c = Peek(ctx);
-    const bool equalsFollows = PeekSecond(ctx) == '=';
-    switch (c) {
-        case '|': return PeekSecond(ctx) == '|' ? Operator{BinaryOp::Or, kOrLevel, 2} : Operator{};
-        case '&': return PeekSecond(ctx) == '&' ? Operator{BinaryOp::And, kAndLevel, 2} : Operator{};
-        case '<':
-            return equalsFollows ? Operator{BinaryOp::LessEqual, kComparisonLevel, 2}
-                                 : Operator{BinaryOp::Less, kComparisonLevel, 1};
-        case '>':
-            return equalsFollows ? Operator{BinaryOp::GreaterEqual, kComparisonLevel, 2}
-                                 : Operator{BinaryOp::Greater, kComparisonLevel, 1};
-        case '=': return equalsFollows ? Operator{BinaryOp::Equal, kComparisonLevel, 2} : Operator{};
-        case '!': return equalsFollows ? Operator{BinaryOp::NotEqual, kComparisonLevel, 2} : Operator{};
-        case '+': return {BinaryOp::Add, kSumLevel, 1};
-        case '-': return {BinaryOp::Subtract, kSumLevel, 1};
-        case '*': return PeekSecond(ctx) == '*' ? Operator{} : Operator{BinaryOp::Multiply, kTermLevel, 1};
-        case '/': return {BinaryOp::Divide, kTermLevel, 1};
-        case '%': return {BinaryOp::Remainder, kTermLevel, 1};
-        default: return {};
+/* <term> = <power> {("*" | "/" | "%") <power>}
+   The pair "**" is no operator: the term ends in front of it. A zero divisor
+   ends the whole term at once with 0; an enclosing sum may go on. */
+double ParseTerm(EvalContext* ctx) {
+    double value = ParsePower(ctx);
+    for (;;) {
+        SkipBlanks(ctx);
+        const char op = Peek(ctx);
+        if ((op != '*' && op != '/' && op != '%') || PairFollows(ctx, '*', '*')) return value;
+        ++ctx->cursor;
+        const double right = ParsePower(ctx);
+        if (op == '*')
+            value *= right;
+        else if (right == 0)
+            return Fail(ctx);
+        else
+            value = op == '/' ? value / right : std::fmod(value, right);
     }
 }
 
-double Truth(bool holds) { return holds ? 1 : 0; }
+/* <sum> = <term> {("+" | "-") <term>} */
+double ParseSum(EvalContext* ctx) {
+    double value = ParseTerm(ctx);
+    for (;;) {
+        SkipBlanks(ctx);
+        const char op = Peek(ctx);
+        if (op != '+' && op != '-') return value;
+        ++ctx->cursor;
+        const double right = ParseTerm(ctx);
+        value = op == '+' ? value + right : value - right;
+    }
+}
 
-double Apply(BinaryOp op, double left, double right) {
+enum class Comparison { None, Less, LessEqual, Greater, GreaterEqual, Equal, NotEqual };
+
+// The comparison operator at the cursor, and how many characters it takes.
+// A lone "=" or "!" is none.
+Comparison PeekComparison(const EvalContext* ctx, int* length) {
+    const bool equalsFollows = PeekSecond(ctx) == '=';
+    *length = equalsFollows ? 2 : 1;
+    switch (Peek(ctx)) {
+        case '<': return equalsFollows ? Comparison::LessEqual : Comparison::Less;
+        case '>': return equalsFollows ? Comparison::GreaterEqual : Comparison::Greater;
+        case '=': return equalsFollows ? Comparison::Equal : Comparison::None;
+        case '!': return equalsFollows ? Comparison::NotEqual : Comparison::None;
+        default: return Comparison::None;
+    }
+}
+
+// Every comparison with a NaN is false, except "!=".
+double Compare(Comparison op, double left, double right) {
     switch (op) {
-        case BinaryOp::Or: return Truth(IsTrue(left) || IsTrue(right));
-        case BinaryOp::And: return Truth(IsTrue(left) && IsTrue(right));
-        case BinaryOp::Less: return Truth(left < right);
-        case BinaryOp::LessEqual: return Truth(left <= right);
-        case BinaryOp::Greater: return Truth(left > right);
-        case BinaryOp::GreaterEqual: return Truth(left >= right);
-        case BinaryOp::Equal: return Truth(left == right);
-        case BinaryOp::NotEqual: return Truth(left != right);
-        case BinaryOp::Add: return left + right;
-        case BinaryOp::Subtract: return left - right;
-        case BinaryOp::Multiply: return left * right;
-        case BinaryOp::Divide: return left / right;
-        case BinaryOp::Remainder: return std::fmod(left, right);
-        case BinaryOp::None: break;
+        case Comparison::Less: return Truth(left < right);
+        case Comparison::LessEqual: return Truth(left <= right);
+        case Comparison::Greater: return Truth(left > right);
+        case Comparison::GreaterEqual: return Truth(left >= right);
+        case Comparison::Equal: return Truth(left == right);
+        case Comparison::NotEqual: return Truth(left != right);
+        case Comparison::None: break;
     }
     return left;
 }
 
-// Parses operators of minLevel and above. lastLevel is the level of the
-// operator applied last here: a following operator of a higher level means
-// its level ended early (a zero divisor, a second comparison), so nothing
-// here takes it and it stays unread.
-double ParseBinary(EvalContext* ctx, int minLevel) {
-    double value = ParsePower(ctx);
-    int lastLevel = kPrimaryLevel;
+/* <comparison> = <sum> [("<=" | ">=" | "==" | "!=" | "<" | ">") <sum>]
+   At most one: in 1<2<3 the second "<" stays unread. */
+double ParseComparison(EvalContext* ctx) {
+    const double left = ParseSum(ctx);
+    SkipBlanks(ctx);
+    int length = 0;
+    const Comparison op = PeekComparison(ctx, &length);
+    if (op == Comparison::None) return left;
+    ctx->cursor += length;
+    const double right = ParseSum(ctx);
+    return Compare(op, left, right);
+}
+
+/* <and> = <comparison> {"&&" <comparison>}   (the right side is always read) */
+double ParseAnd(EvalContext* ctx) {
+    double value = ParseComparison(ctx);
     for (;;) {
         SkipBlanks(ctx);
-        const Operator next = PeekOperator(ctx);
-        if (next.op == BinaryOp::None || next.level < minLevel || next.level > lastLevel) return value;
-        if (next.level == kComparisonLevel && lastLevel == kComparisonLevel) return value;  // at most one
-        ctx->cursor += next.length;
-        const double right = next.level == kTermLevel ? ParsePower(ctx) : ParseBinary(ctx, next.level + 1);
-        if ((next.op == BinaryOp::Divide || next.op == BinaryOp::Remainder) && right == 0) {
-            // A zero divisor ends the whole term at once with 0; a sum may go on.
-            value = Fail(ctx);
-            lastLevel = kSumLevel;
-            continue;
-        }
-        value = Apply(next.op, value, right);
-        lastLevel = next.level;
+        if (!PairFollows(ctx, '&', '&')) return value;
+        ctx->cursor += 2;
+        const double right = ParseComparison(ctx);
+        value = Truth(IsTrue(value) && IsTrue(right));
+    }
+}
+
+/* <or> = <and> {"||" <and>}   (the right side is always read) */
+double ParseOr(EvalContext* ctx) {
+    double value = ParseAnd(ctx);
+    for (;;) {
+        SkipBlanks(ctx);
+        if (!PairFollows(ctx, '|', '|')) return value;
+        ctx->cursor += 2;
+        const double right = ParseAnd(ctx);
+        value = Truth(IsTrue(value) || IsTrue(right));
     }
 }
 
@@ -351,7 +368,7 @@ double ParseBinary(EvalContext* ctx, int minLevel) {
 double ParseExpression(EvalContext* ctx) {
     if (!Enter(ctx)) return 0;
     DepthGuard guard{ctx};
-    double condition = ParseBinary(ctx, kOrLevel);
+    double condition = ParseOr(ctx);
     SkipBlanks(ctx);
     if (Peek(ctx) != '?') return condition;
     ++ctx->cursor;
