@@ -1,4 +1,4 @@
-// Quick SOFA (Sepsis-3) for a patient with suspected infection.
+// Quick SOFA (Sepsis-3) for a patient who may have an infection.
 #include "engine/tool_def.h"
 
 namespace {
