@@ -1,0 +1,37 @@
+// Quick SOFA (Sepsis-3) for a patient who may have an infection.
+#include "engine/tool_def.h"
+
+namespace {
+
+const InputField kInputs[] = {
+    {"rr", L"呼吸频率", L"次/分", 18},
+    {"sbp", L"收缩压", L"mmHg", 120},
+    {"gcs", L"GCS评分（3-15）", L"分", 15},
+};
+
+const OutputField kOutputs[] = {
+    {"score", L"qSOFA评分", L"分", "(rr >= 22 ? 1 : 0) + (sbp <= 100 ? 1 : 0) + (gcs < 15 ? 1 : 0)", "int"},
+};
+
+const VerdictRule kRules[] = {
+    {"score >= 2", LevelDanger, L"qSOFA≥2：感染者高危，查SOFA和乳酸"},
+    {"score == 1", LevelNotice, L"qSOFA 1：密切监测（非脓毒症诊断）"},
+    {"1", LevelNormal, L"qSOFA 0"},
+};
+
+}  // namespace
+
+extern const ToolDef kQSofaTool = {
+    .id = 432,
+    .title = L"快速序贯器官衰竭评分（qSOFA）",
+    .subtitle = L"疑似感染者床旁快速评估",
+    .category = L"重症评分",
+    .basis = L"呼吸≥22次/分 + 收缩压≤100mmHg + 意识改变(GCS<15)，各1分，0-3分（Sepsis-3，Singer 2016）",
+    .note = L"用于疑似感染的患者；意识改变以GCS<15计。≥2分提示预后不良风险高：评估完整SOFA、乳酸，启动脓毒症集束治疗。qSOFA只是提示，不是脓毒症诊断，不宜单独用于筛查。",
+    .inputCount = CountOf(kInputs),
+    .inputs = kInputs,
+    .outputCount = CountOf(kOutputs),
+    .outputs = kOutputs,
+    .ruleCount = CountOf(kRules),
+    .rules = kRules,
+};

@@ -1,0 +1,61 @@
+#include "tests/support/worked_example.h"
+
+namespace {
+
+const WorkedExample kExamples[] = {
+    // program, inputs of the example, outputs the reference lists, tolerance, level
+    {"DueDate", {{"y", 1970}, {"m", 1}, {"d", 1}, {"ty", 0}, {"tm", 0}, {"td", 0}}, {{"lmp", 0}}, 0, 0},
+    {"DueDate", {{"y", 2000}, {"m", 2}, {"d", 29}, {"ty", 0}, {"tm", 0}, {"td", 0}}, {{"lmp", 11016}, {"edd", 11296}}, 0, 0},
+    {"DueDate",
+     {{"y", 2024}, {"m", 12}, {"d", 31}, {"ty", 2025}, {"tm", 6}, {"td", 1}},
+     {{"lmp", 20088}, {"edd", 20368}, {"ga_days", 152}, {"ga_w", 21}, {"ga_d", 5}},
+     0,
+     0},
+    {"DueDate",
+     {{"y", 2025}, {"m", 1}, {"d", 10}, {"ty", 2025}, {"tm", 11}, {"td", 1}},
+     {{"ga_days", 295}, {"ga_w", 42}, {"ga_d", 1}},
+     0,
+     3},
+    {"GlasgowComaScale", {{"e", 4}, {"v", 5}, {"m", 6}}, {{"gcs", 15}}, 0, 0},
+    {"GlasgowComaScale", {{"e", 2}, {"v", 2}, {"m", 4}}, {{"gcs", 8}}, 0, 3},
+    {"GlasgowComaScale", {{"e", 3}, {"v", 4}, {"m", 5}}, {{"gcs", 12}}, 0, 2},
+    {"BradenScale", {{"sp", 3}, {"mo", 3}, {"ac", 3}, {"mb", 3}, {"nu", 2}, {"fs", 2}}, {{"score", 16}}, 0, 1},
+    {"MorseFallScale", {{"fall", 1}, {"dx2", 1}, {"aid", 1}, {"iv", 1}, {"gait", 1}, {"ment", 0}}, {{"score", 85}}, 0, 3},
+    {"MorseFallScale", {{"fall", 0}, {"dx2", 1}, {"aid", 0}, {"iv", 1}, {"gait", 0}, {"ment", 0}}, {{"score", 35}}, 0, 2},
+    {"MorseFallScale", {{"fall", 1}, {"dx2", 0}, {"aid", 0}, {"iv", 1}, {"gait", 0}, {"ment", 0}}, {{"score", 45}}, 0, 3},
+    {"ApgarScore", {{"hr", 2}, {"resp", 2}, {"tone", 2}, {"refl", 2}, {"col", 1}}, {{"score", 9}}, 0, 0},
+    {"ApgarScore", {{"hr", 1}, {"resp", 1}, {"tone", 1}, {"refl", 1}, {"col", 1}}, {{"score", 5}}, 0, 2},
+    {"ApgarScore", {{"hr", 0}, {"resp", 0}, {"tone", 1}, {"refl", 0}, {"col", 0}}, {{"score", 1}}, 0, 3},
+    {"Cha2ds2Vasc",
+     {{"chf", 0}, {"htn", 1}, {"age", 72}, {"dm", 1}, {"stroke", 0}, {"vasc", 0}, {"sex", 1}},
+     {{"score", 3}},
+     0,
+     3},
+    {"Cha2ds2Vasc",
+     {{"chf", 0}, {"htn", 0}, {"age", 70}, {"dm", 0}, {"stroke", 0}, {"vasc", 0}, {"sex", 0}},
+     {{"score", 2}, {"nonsex", 1}},
+     0,
+     2},
+    {"Cha2ds2Vasc",
+     {{"chf", 1}, {"htn", 1}, {"age", 80}, {"dm", 1}, {"stroke", 1}, {"vasc", 1}, {"sex", 0}},
+     {{"score", 9}},
+     0,
+     3},
+    {"Cha2ds2Vasc",
+     {{"chf", 0}, {"htn", 0}, {"age", 50}, {"dm", 0}, {"stroke", 0}, {"vasc", 0}, {"sex", 0}},
+     {{"score", 1}, {"nonsex", 0}},
+     0,
+     0},
+    {"Curb65", {{"conf", 0}, {"urea", 8.2}, {"rr", 24}, {"sbp", 110}, {"dbp", 70}, {"age", 78}}, {{"score", 2}}, 0, 2},
+    {"Curb65", {{"conf", 1}, {"urea", 12}, {"rr", 32}, {"sbp", 85}, {"dbp", 50}, {"age", 80}}, {{"score", 5}}, 0, 3},
+    {"Curb65", {{"conf", 0}, {"urea", 7}, {"rr", 30}, {"sbp", 120}, {"dbp", 60}, {"age", 64}}, {{"score", 2}}, 0, 2},
+    {"QSofa", {{"rr", 24}, {"sbp", 95}, {"gcs", 15}}, {{"score", 2}}, 0, 3},
+    {"QSofa", {{"rr", 22}, {"sbp", 100}, {"gcs", 14}}, {{"score", 3}}, 0, 3},
+    {"QSofa", {{"rr", 18}, {"sbp", 120}, {"gcs", 15}}, {{"score", 0}}, 0, 0},
+};
+
+TEST(ScoreToolExamples, WorkedExamplesOfTheReference) {
+    for (const WorkedExample& example : kExamples) CheckWorkedExample(example);
+}
+
+}  // namespace
