@@ -10,18 +10,21 @@ const wchar_t kDefaultVerdict[] = L"请核对输入参数后重新计算";
 namespace {
 
 const wchar_t kFailedOutputsNote[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";
+constexpr int kValueTextCapacity = 128;
+// "label：value unit\r\n"; longer lines are cut here.
+constexpr int kLineScratchCapacity = 256;
 
 void AppendOutputLines(const ToolDef& tool, const double* outputValues, wchar_t* resultText,
                        int32_t resultCapacity) {
     for (int i = 0; i < tool.outputCount; ++i) {
         const OutputField& output = tool.outputs[i];
-        wchar_t valueText[128];
-        FormatValue(output.format, outputValues[i], valueText, 128);
-        wchar_t line[256];
+        wchar_t valueText[kValueTextCapacity];
+        FormatValue(output.format, outputValues[i], valueText, kValueTextCapacity);
+        wchar_t line[kLineScratchCapacity];
         if (output.unit && output.unit[0])
-            FormatCut(line, 256, L"%ls：%ls %ls\r\n", output.label, valueText, output.unit);
+            FormatCut(line, kLineScratchCapacity, L"%ls：%ls %ls\r\n", output.label, valueText, output.unit);
         else
-            FormatCut(line, 256, L"%ls：%ls\r\n", output.label, valueText);
+            FormatCut(line, kLineScratchCapacity, L"%ls：%ls\r\n", output.label, valueText);
         AppendCut(resultText, resultCapacity, line);
     }
 }

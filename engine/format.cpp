@@ -28,7 +28,10 @@ struct CivilDate {
     long long year, month, day;
 };
 
-// Euclid-style era arithmetic: exact for every day in 64 bits.
+// civil_from_days of Howard Hinnant, "chrono-Compatible Low-Level Date
+// Algorithms" (days_from_civil below is its inverse): 400-year eras of
+// 146097 days, years counted from March so the leap day comes last. Exact
+// for every day in 64 bits.
 CivilDate CivilFromDays(DayNumber z) {
     z += 719468;
     const int64_t era = (z >= 0 ? z : z - 146096) / 146097;

@@ -1,11 +1,15 @@
 #include "shell/commands.h"
 
+#include <shlobj.h>
+
 #include "engine/calculation.h"
+#include "engine/platform.h"
 #include "engine/text.h"
 #include "shell/clipboard.h"
 #include "shell/input_reading.h"
 #include "shell/shell_state.h"
 #include "shell/shell_texts.h"
+#include "store/record_log.h"
 
 namespace {
 
@@ -15,13 +19,22 @@ constexpr int kVerdictTextCapacity = 512;
 int InputRows(const ToolDef& tool) { return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs; }
 
 void ShowMessage(const wchar_t* text, const wchar_t* caption, UINT icon) {
-    MessageBoxW(Shell().mainWindow, text, caption, MB_OK | icon);
+    MessageBoxW(CurrentShell().mainWindow, text, caption, MB_OK | icon);
 }
 
 void SetStatus(const wchar_t* text) {
-    ShellState& shell = Shell();
+    ShellState& shell = CurrentShell();
     CopyCut(shell.statusText, kStatusTextCapacity, text);
     InvalidateRect(shell.mainWindow, nullptr, FALSE);
+}
+
+// The per-user local application-data folder, as SHGetFolderPathW hands it
+// over (MAX_PATH characters). Empty when Windows cannot tell it.
+constexpr int kBaseFolderCapacity = MAX_PATH;
+
+void ReadLocalAppDataFolder(wchar_t* base) {
+    base[0] = L'\0';
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base))) base[0] = L'\0';
 }
 
 // Reads every box into inputValues; false, after telling the user and
@@ -48,7 +61,7 @@ bool ReadInputBoxes(ShellState& shell) {
 }  // namespace
 
 void OnCalculate() {
-    ShellState& shell = Shell();
+    ShellState& shell = CurrentShell();
     if (!ReadInputBoxes(shell)) return;
     const ToolDef& tool = *shell.tool;
     wchar_t resultText[kResultTextCapacity];
@@ -70,7 +83,7 @@ void OnCalculate() {
 }
 
 void OnCopyResult() {
-    ShellState& shell = Shell();
+    ShellState& shell = CurrentShell();
     if (!shell.lastResultText[0]) {
         ShowMessage(kNoResultMessage, kNoResultCaption, MB_ICONINFORMATION);
         return;
@@ -83,7 +96,7 @@ void OnCopyResult() {
 }
 
 void OnReset() {
-    ShellState& shell = Shell();
+    ShellState& shell = CurrentShell();
     const ToolDef& tool = *shell.tool;
     for (int i = 0; i < InputRows(tool); ++i) {
         wchar_t value[kValueTextCapacity];
@@ -101,6 +114,30 @@ void OnReset() {
 
 void OnAbout() {
     wchar_t about[kAboutTextCapacity];
-    BuildAboutText(*Shell().tool, about, kAboutTextCapacity);
+    BuildAboutText(*CurrentShell().tool, about, kAboutTextCapacity);
     ShowMessage(about, kAboutCaption, MB_ICONINFORMATION);
+}
+
+void OnSaveRecord() {
+    ShellState& shell = CurrentShell();
+    if (!shell.lastResultText[0]) {
+        ShowMessage(kSaveNoResultMessage, kNoResultCaption, MB_ICONINFORMATION);
+        return;
+    }
+    wchar_t base[kBaseFolderCapacity];
+    ReadLocalAppDataFolder(base);
+    wchar_t recordFile[kRecordFileCapacity];
+    bool saved = SaveRecord(base, *shell.tool, shell.inputValues, shell.lastResultText, ReadLocalTime(), recordFile);
+    // A save that did not reach the file says so; an earlier "saved" must
+    // not stay on the status line either.
+    wchar_t status[kStatusTextCapacity];
+    FormatSaveStatus(saved, recordFile, status, kStatusTextCapacity);
+    SetStatus(status);
+    if (saved) {
+        ShowMessage(kSavedMessage, kSavedCaption, MB_ICONINFORMATION);
+        return;
+    }
+    wchar_t message[kSaveFailedMessageCapacity];
+    FormatSaveFailedMessage(recordFile, message, kSaveFailedMessageCapacity);
+    ShowMessage(message, kSaveFailedCaption, MB_ICONWARNING);
 }

@@ -1,4 +1,4 @@
-// What the user can do in the main window. Each command works on Shell().
+// What the user can do in the main window. Each command works on CurrentShell().
 #pragma once
 
 void OnCalculate();

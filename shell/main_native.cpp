@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/command_line.h"
-#include "store/self_test.h"
+#include "store/selftest_report.h"
 
 namespace {
 

@@ -2,12 +2,14 @@
 
 #include "engine/text.h"
 #include "shell/commands.h"
+#include "shell/layout.h"
 #include "shell/painting.h"
 #include "shell/palette.h"
+#include "shell/resources/resource_ids.h"
 #include "shell/shell_state.h"
 #include "shell/shell_texts.h"
 
-ShellState& Shell() {
+ShellState& CurrentShell() {
     static ShellState state;
     return state;
 }
@@ -18,10 +20,6 @@ const wchar_t kWindowClass[] = L"TolmMedToolWnd";
 
 // Caption, system menu, minimize box: no maximize box, no sizing border.
 constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr int kClientWidth = 1020;
-constexpr int kClientHeight = 720;
-constexpr int kTrackWidth = 1036;
-constexpr int kTrackHeight = 780;
 
 struct FontSpec {
     HFONT ShellFonts::*font;
@@ -47,10 +45,7 @@ struct ControlSpec {
     const wchar_t* className;
     DWORD exStyle;
     DWORD style;
-    int x;
-    int y;
-    int width;
-    int height;
+    Box box;
     int id;
     HFONT ShellFonts::*font;
 };
@@ -59,28 +54,24 @@ constexpr DWORD kStaticStyle = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
 constexpr DWORD kResultStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_READONLY | ES_AUTOVSCROLL | ES_MULTILINE;
 
-// Each input row hangs off its base line y = 150 + 34 * i.
-constexpr int kFirstRowY = 150;
-constexpr int kRowPitch = 34;
-
-ControlSpec InputLabelSpec(int y) {
-    return {L"STATIC", 0, kStaticStyle | SS_RIGHT, 24, y + 1, 184, 22, 0, &ShellFonts::labelFont};
+ControlSpec InputLabelSpec(int rowY) {
+    return {L"STATIC", 0, kStaticStyle | SS_RIGHT, InputLabelBox(rowY), 0, &ShellFonts::labelFont};
 }
 
-ControlSpec InputEditSpec(int y, int index) {
-    return {L"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 216, y - 4, 152, 27,
+ControlSpec InputEditSpec(int rowY, int index) {
+    return {L"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, InputEditBox(rowY),
             INPUT_EDIT_BASE + index, &ShellFonts::inputFont};
 }
 
-ControlSpec InputUnitSpec(int y) {
-    return {L"STATIC", 0, kStaticStyle, 374, y, 78, 22, 0, &ShellFonts::smallFont};
+ControlSpec InputUnitSpec(int rowY) {
+    return {L"STATIC", 0, kStaticStyle, InputUnitBox(rowY), 0, &ShellFonts::smallFont};
 }
 
-constexpr ControlSpec kVerdictSpec = {L"STATIC", 0, kStaticStyle, 492, 142, 492, 46, 0, &ShellFonts::verdictFont};
-constexpr ControlSpec kResultSpec = {L"EDIT", WS_EX_CLIENTEDGE, kResultStyle, 492, 196, 492, 232,
-                                     RESULT_EDIT_ID, &ShellFonts::resultFont};
-constexpr ControlSpec kNoteSpec = {L"STATIC", 0, kStaticStyle, 492, 444, 492, 120, 0, &ShellFonts::smallFont};
-constexpr ControlSpec kBasisSpec = {L"STATIC", 0, kStaticStyle, 492, 576, 492, 56, 0, &ShellFonts::smallFont};
+constexpr ControlSpec kVerdictSpec = {L"STATIC", 0, kStaticStyle, kVerdictBox, 0, &ShellFonts::verdictFont};
+constexpr ControlSpec kResultSpec = {L"EDIT", WS_EX_CLIENTEDGE, kResultStyle, kResultBox, RESULT_EDIT_ID,
+                                     &ShellFonts::resultFont};
+constexpr ControlSpec kNoteSpec = {L"STATIC", 0, kStaticStyle, kNoteBox, 0, &ShellFonts::smallFont};
+constexpr ControlSpec kBasisSpec = {L"STATIC", 0, kStaticStyle, kBasisBox, 0, &ShellFonts::smallFont};
 
 struct ButtonSpec {
     ControlSpec control;
@@ -88,11 +79,11 @@ struct ButtonSpec {
 };
 
 constexpr ButtonSpec kButtons[] = {
-    {{L"BUTTON", 0, kButtonStyle, 20, 668, 152, 40, CMD_CALCULATE, nullptr}, L"计算 (F5)"},
-    {{L"BUTTON", 0, kButtonStyle, 184, 668, 132, 40, CMD_SAVE_RECORD, nullptr}, L"保存记录"},
-    {{L"BUTTON", 0, kButtonStyle, 328, 668, 132, 40, CMD_COPY_RESULT, nullptr}, L"复制结果"},
-    {{L"BUTTON", 0, kButtonStyle, 472, 668, 132, 40, CMD_RESET, nullptr}, L"清空重填"},
-    {{L"BUTTON", 0, kButtonStyle, 616, 668, 110, 40, CMD_ABOUT, nullptr}, L"关于"},
+    {{L"BUTTON", 0, kButtonStyle, kCalculateButtonBox, CMD_CALCULATE, nullptr}, L"计算 (F5)"},
+    {{L"BUTTON", 0, kButtonStyle, kSaveButtonBox, CMD_SAVE_RECORD, nullptr}, L"保存记录"},
+    {{L"BUTTON", 0, kButtonStyle, kCopyButtonBox, CMD_COPY_RESULT, nullptr}, L"复制结果"},
+    {{L"BUTTON", 0, kButtonStyle, kResetButtonBox, CMD_RESET, nullptr}, L"清空重填"},
+    {{L"BUTTON", 0, kButtonStyle, kAboutButtonBox, CMD_ABOUT, nullptr}, L"关于"},
 };
 
 struct CommandRoute {
@@ -113,8 +104,8 @@ void CreateShellFonts(ShellFonts* fonts) {
 }
 
 HWND CreateControl(const ShellState& shell, const ControlSpec& row, const wchar_t* text) {
-    HWND control = CreateWindowExW(row.exStyle, row.className, text, row.style, row.x, row.y, row.width,
-                                   row.height, shell.mainWindow,
+    HWND control = CreateWindowExW(row.exStyle, row.className, text, row.style, row.box.x, row.box.y,
+                                   row.box.width, row.box.height, shell.mainWindow,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), shell.instance, nullptr);
     if (row.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(shell.fonts.*row.font), TRUE);
     return control;
@@ -122,17 +113,17 @@ HWND CreateControl(const ShellState& shell, const ControlSpec& row, const wchar_
 
 void CreateInputRow(ShellState& shell, int index) {
     const InputField& input = shell.tool->inputs[index];
-    int y = kFirstRowY + kRowPitch * index;
-    CreateControl(shell, InputLabelSpec(y), input.label);
-    shell.inputEdits[index] = CreateControl(shell, InputEditSpec(y, index), L"");
+    int rowY = kFirstRowY + kRowPitch * index;
+    CreateControl(shell, InputLabelSpec(rowY), input.label);
+    shell.inputEdits[index] = CreateControl(shell, InputEditSpec(rowY, index), L"");
     wchar_t value[kValueTextCapacity];
     FormatInputValue(input.defaultValue, value, kValueTextCapacity);
     SetWindowTextW(shell.inputEdits[index], value);
-    if (input.unit && input.unit[0]) CreateControl(shell, InputUnitSpec(y), input.unit);
+    if (input.unit && input.unit[0]) CreateControl(shell, InputUnitSpec(rowY), input.unit);
 }
 
 LRESULT OnCreate(HWND window) {
-    ShellState& shell = Shell();
+    ShellState& shell = CurrentShell();
     shell.mainWindow = window;
     const ToolDef& tool = *shell.tool;
     int rows = tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs;
@@ -193,7 +184,7 @@ void RegisterMainWindowClass(HINSTANCE instance, HBRUSH background) {
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TOOL_ICON));
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = kWindowClass;
@@ -238,7 +229,7 @@ void RunMessageLoop(HWND mainWindow) {
 }  // namespace
 
 int RunMainWindow(HINSTANCE instance, const ToolDef& tool) {
-    ShellState& shell = Shell();
+    ShellState& shell = CurrentShell();
     shell.instance = instance;
     shell.tool = &tool;
     shell.lastLevel = 0;

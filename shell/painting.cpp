@@ -6,26 +6,17 @@
 
 namespace {
 
-// DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS: no text here ever wraps.
-constexpr UINT kTextFlags = 0x8024;
+// No text here ever wraps.
+constexpr UINT kTextFlags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
 
-constexpr int kHeaderBottom = 88;
-constexpr int kFooterTop = 660;
-constexpr int kFooterBottom = 720;
-
-// The two white panels, each with its caption and the line under it.
-struct PanelLayout {
-    Box panel;
-    Box caption;
-    Box separator;
+struct Panel {
+    const PanelLayout& layout;
     const wchar_t* captionText;
 };
 
-constexpr PanelLayout kPanels[] = {
-    {BoxFromEdges(20, 96, 460, 648), BoxFromEdges(36, 104, 336, 134), BoxFromEdges(36, 133, 444, 134),
-     L"输入参数"},
-    {BoxFromEdges(476, 96, 1000, 648), BoxFromEdges(492, 104, 792, 134), BoxFromEdges(492, 133, 984, 134),
-     L"计算结果"},
+const Panel kPanels[] = {
+    {kInputPanel, L"输入参数"},
+    {kResultPanel, L"计算结果"},
 };
 
 struct ButtonScheme {
@@ -41,28 +32,29 @@ constexpr ButtonScheme kPlainScheme = {kWhite, kButtonPressedFill, kButtonBorder
 void DrawHeader(HDC dc, int width, const ShellState& shell) {
     const ToolDef& tool = *shell.tool;
     FillBox(dc, BoxFromEdges(0, 0, width, kHeaderBottom), kHeaderColour);
-    FillBox(dc, BoxFromEdges(0, 0, 8, kHeaderBottom), kAccentColour);
-    DrawTextBox(dc, BoxFromEdges(26, 12, 726, 50), tool.title, kWhite, shell.fonts.titleFont, 0);
+    FillBox(dc, BoxFromEdges(0, 0, kAccentStripWidth, kHeaderBottom), kAccentColour);
+    DrawTextBox(dc, kTitleBox, tool.title, kWhite, shell.fonts.titleFont, 0);
     wchar_t subtitle[kSubtitleLineCapacity];
     FormatSubtitleLine(tool, subtitle, kSubtitleLineCapacity);
-    DrawTextBox(dc, BoxFromEdges(28, 48, 748, 76), subtitle, kSubtitleColour, shell.fonts.captionFont, 0);
-    DrawTextBox(dc, BoxFromEdges(width - 240, 8, width - 26, 34), kWebAddress, kWebAddressColour,
-                shell.fonts.smallFont, DT_RIGHT);
+    DrawTextBox(dc, kSubtitleBox, subtitle, kSubtitleColour, shell.fonts.captionFont, 0);
+    const Box webAddress = BoxFromEdges(width - kWebAddressLeftFromRight, kWebAddressTop,
+                                        width - kWebAddressRightFromRight, kWebAddressBottom);
+    DrawTextBox(dc, webAddress, kWebAddress, kWebAddressColour, shell.fonts.smallFont, DT_RIGHT);
 }
 
 void DrawPanels(HDC dc, const ShellState& shell) {
-    for (const PanelLayout& layout : kPanels) {
-        FillBox(dc, layout.panel, kWhite);
-        FrameBox(dc, layout.panel, kPanelBorderColour);
+    for (const Panel& panel : kPanels) {
+        FillBox(dc, panel.layout.panel, kWhite);
+        FrameBox(dc, panel.layout.panel, kPanelBorderColour);
     }
-    for (const PanelLayout& layout : kPanels)
-        DrawTextBox(dc, layout.caption, layout.captionText, kHeaderColour, shell.fonts.captionFont, 0);
-    for (const PanelLayout& layout : kPanels) FillBox(dc, layout.separator, kSeparatorColour);
+    for (const Panel& panel : kPanels)
+        DrawTextBox(dc, panel.layout.caption, panel.captionText, kHeaderColour, shell.fonts.captionFont, 0);
+    for (const Panel& panel : kPanels) FillBox(dc, panel.layout.separator, kSeparatorColour);
 }
 
 void DrawFooter(HDC dc, int width, const ShellState& shell) {
     FillBox(dc, BoxFromEdges(0, kFooterTop, width, kFooterBottom), kFooterColour);
-    DrawTextBox(dc, BoxFromEdges(740, 704, 1004, 720), shell.statusText, kMutedTextColour,
+    DrawTextBox(dc, kStatusBox, shell.statusText, kMutedTextColour,
                 shell.fonts.smallFont, DT_RIGHT);
 }
 
@@ -111,7 +103,7 @@ void DrawTextBox(HDC dc, const Box& box, const wchar_t* text, COLORREF colour, H
 }
 
 void PaintMainWindow(HWND window) {
-    const ShellState& shell = Shell();
+    const ShellState& shell = CurrentShell();
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     RECT client;
@@ -132,11 +124,11 @@ void DrawOwnerButton(const DRAWITEMSTRUCT& item) {
     wchar_t caption[64];
     caption[0] = L'\0';
     GetWindowTextW(item.hwndItem, caption, 64);
-    DrawTextBox(item.hDC, box, caption, scheme.caption, Shell().fonts.buttonFont, DT_CENTER);
+    DrawTextBox(item.hDC, box, caption, scheme.caption, CurrentShell().fonts.buttonFont, DT_CENTER);
 }
 
 HBRUSH ColorControl(UINT message, HDC dc, HWND control) {
-    const ShellState& shell = Shell();
+    const ShellState& shell = CurrentShell();
     if (message == WM_CTLCOLOREDIT) {
         SetTextColor(dc, kTextColour);
         SetBkColor(dc, kWhite);

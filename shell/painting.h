@@ -4,18 +4,7 @@
 
 #include <windows.h>
 
-// A box as x, y, width and height; the rectangle (x, y, x + width, y + height).
-struct Box {
-    int x;
-    int y;
-    int width;
-    int height;
-};
-
-// The box with these edges, right and bottom exclusive.
-constexpr Box BoxFromEdges(int left, int top, int right, int bottom) {
-    return Box{left, top, right - left, bottom - top};
-}
+#include "shell/layout.h"
 
 // Each makes its brush or pen for this one call and deletes it afterwards.
 void FillBox(HDC dc, const Box& box, COLORREF colour);

@@ -53,4 +53,4 @@ struct ShellState {
 };
 
 // The one shell state of this process.
-ShellState& Shell();
+ShellState& CurrentShell();

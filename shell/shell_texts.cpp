@@ -12,6 +12,10 @@ const wchar_t kInputRejectedCaption[] = L"输入有误";
 const wchar_t kCopyFailedMessage[] = L"结果未能复制到剪贴板，请稍后重试。";
 const wchar_t kCopyFailedCaption[] = L"复制失败";
 const wchar_t kAboutCaption[] = L"关于本工具";
+const wchar_t kSaveNoResultMessage[] = L"请先点击“计算”生成结果，再保存记录。";
+const wchar_t kSavedMessage[] = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
+const wchar_t kSavedCaption[] = L"已保存";
+const wchar_t kSaveFailedCaption[] = L"保存失败";
 const wchar_t kWebAddress[] = L"www.tolmmed.example";
 
 void FormatInputValue(double value, wchar_t* out, int capacity) {
@@ -58,4 +62,12 @@ void FormatBasisLine(const ToolDef& tool, wchar_t* out, int capacity) {
 
 void FormatSubtitleLine(const ToolDef& tool, wchar_t* out, int capacity) {
     FormatCut(out, capacity, L"%ls  ·  %ls", tool.category, TextOrEmpty(tool.subtitle));
+}
+
+void FormatSaveStatus(bool saved, const wchar_t* recordFile, wchar_t* out, int capacity) {
+    FormatCut(out, capacity, saved ? L"记录已保存：%ls" : L"记录未保存：%ls", recordFile);
+}
+
+void FormatSaveFailedMessage(const wchar_t* recordFile, wchar_t* out, int capacity) {
+    FormatCut(out, capacity, L"无法写入记录文件：\r\n%ls\r\n\r\n本次记录未保存。", recordFile);
 }

@@ -14,6 +14,10 @@ extern const wchar_t kInputRejectedCaption[];
 extern const wchar_t kCopyFailedMessage[];
 extern const wchar_t kCopyFailedCaption[];
 extern const wchar_t kAboutCaption[];
+extern const wchar_t kSaveNoResultMessage[];
+extern const wchar_t kSavedMessage[];
+extern const wchar_t kSavedCaption[];
+extern const wchar_t kSaveFailedCaption[];
 extern const wchar_t kWebAddress[];
 
 constexpr int kValueTextCapacity = 64;
@@ -21,6 +25,7 @@ constexpr int kInputMessageCapacity = 256;
 constexpr int kAboutTextCapacity = 1400;
 constexpr int kBasisLineCapacity = 512;
 constexpr int kSubtitleLineCapacity = 256;
+constexpr int kSaveFailedMessageCapacity = 1024;
 
 // A default value as the input boxes show it ("%.6g").
 void FormatInputValue(double value, wchar_t* out, int capacity);
@@ -46,3 +51,9 @@ void FormatBasisLine(const ToolDef& tool, wchar_t* out, int capacity);
 
 // "%ls  ·  %ls" with the category and the subtitle (empty when absent).
 void FormatSubtitleLine(const ToolDef& tool, wchar_t* out, int capacity);
+
+// "记录已保存：%ls" or "记录未保存：%ls" with the record file's path.
+void FormatSaveStatus(bool saved, const wchar_t* recordFile, wchar_t* out, int capacity);
+
+// The warning of a save that did not reach its file, naming the file.
+void FormatSaveFailedMessage(const wchar_t* recordFile, wchar_t* out, int capacity);

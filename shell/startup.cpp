@@ -3,7 +3,7 @@
 #include "engine/tool_def.h"
 #include "shell/command_line.h"
 #include "shell/main_window.h"
-#include "store/self_test.h"
+#include "store/selftest_report.h"
 
 int ShellMain(HINSTANCE instance) {
     wchar_t path[kReportPathCapacity];

@@ -3,21 +3,12 @@
 #include <cstdio>
 
 #include "engine/platform.h"
-#include "store/self_test.h"
+#include "store/record_file.h"
 
-namespace {
-
-// Room for the UTF-8 form of the largest self-test report: at most four
-// bytes for each character (three per UTF-16 unit), so every report fits.
-constexpr int kStagingBytes = 4 * kSelfTestReportCapacity;
-
-}  // namespace
-
-bool WriteUtf8File(const wchar_t* path, const wchar_t* text) {
-    static char staging[kStagingBytes];
+bool WriteUtf8File(const wchar_t* path, const wchar_t* text, char* staging, int stagingCapacity) {
     FILE* file = OpenFile(path, "wb");
     if (!file) return false;
-    int bytes = ConvertToUtf8(text, staging, kStagingBytes);
+    int bytes = ConvertToUtf8(text, staging, stagingCapacity);
     bool complete = bytes > 0;
     if (complete) {
         size_t length = static_cast<size_t>(bytes - 1);
@@ -25,4 +16,9 @@ bool WriteUtf8File(const wchar_t* path, const wchar_t* text) {
     }
     if (std::fclose(file) != 0) complete = false;
     return complete;
+}
+
+bool AppendUtf8File(const wchar_t* path, const wchar_t* text, char* staging, int stagingCapacity) {
+    int bytes = ConvertToUtf8(text, staging, stagingCapacity);
+    return bytes > 0 && AppendToFile(path, staging, bytes - 1);
 }

@@ -1,8 +1,14 @@
-// Whole-text UTF-8 file writes.
+// Whole-text UTF-8 file writes: the text is converted in one call into the
+// caller's staging area, and a text that does not convert whole is not
+// written. Neither writes a byte-order mark or the terminating zero.
 #pragma once
 
-// Creates or truncates the file at path and writes the UTF-8 form of text
-// (no byte-order mark, no terminating zero). Returns false when the file
-// cannot be opened, the text cannot be converted, or not every byte reaches
-// the file.
-bool WriteUtf8File(const wchar_t* path, const wchar_t* text);
+// Creates or truncates the file at path and writes text. False when the file
+// cannot be opened, the text does not fit the staging area, or not every
+// byte reaches the file.
+bool WriteUtf8File(const wchar_t* path, const wchar_t* text, char* staging, int stagingCapacity);
+
+// Appends text to the existing file at path in one write at its end (see
+// AppendToFile). False when the text does not fit the staging area or not
+// every byte is written.
+bool AppendUtf8File(const wchar_t* path, const wchar_t* text, char* staging, int stagingCapacity);

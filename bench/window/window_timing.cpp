@@ -47,7 +47,7 @@ LRESULT CALLBACK StampKey(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_KEYDOWN && message->wParam == VK_F5) {
         if (!verdictProc)
             verdictProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-                Shell().verdictLabel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TimedVerdictProc)));
+                CurrentShell().verdictLabel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TimedVerdictProc)));
         QueryPerformanceCounter(&keyTaken);
         awaitingText = awaitingPaint = true;
     }
@@ -56,9 +56,9 @@ LRESULT CALLBACK StampKey(int code, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK StampVerdict(int code, WPARAM wParam, LPARAM lParam) {
     const CWPRETSTRUCT* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-    if (code == HC_ACTION && awaitingText && call->message == WM_SETTEXT && call->hwnd == Shell().resultEdit)
+    if (code == HC_ACTION && awaitingText && call->message == WM_SETTEXT && call->hwnd == CurrentShell().resultEdit)
         toResult.push_back(MillisecondsSince(keyTaken));
-    if (code == HC_ACTION && awaitingText && call->message == WM_SETTEXT && call->hwnd == Shell().verdictLabel) {
+    if (code == HC_ACTION && awaitingText && call->message == WM_SETTEXT && call->hwnd == CurrentShell().verdictLabel) {
         awaitingText = false;
         toText.push_back(MillisecondsSince(keyTaken));
     }
@@ -68,14 +68,14 @@ LRESULT CALLBACK StampVerdict(int code, WPARAM wParam, LPARAM lParam) {
 int presses = 200;
 
 DWORD WINAPI PressF5(void*) {
-    while (!Shell().mainWindow || !IsWindowVisible(Shell().mainWindow)) Sleep(10);
+    while (!CurrentShell().mainWindow || !IsWindowVisible(CurrentShell().mainWindow)) Sleep(10);
     Sleep(300);
     for (int i = 0; i < presses; ++i) {
         ResetEvent(painted);
-        PostMessageW(Shell().inputEdits[0], WM_KEYDOWN, VK_F5, 0x003F0001);
+        PostMessageW(CurrentShell().inputEdits[0], WM_KEYDOWN, VK_F5, 0x003F0001);
         WaitForSingleObject(painted, 2000);
     }
-    PostMessageW(Shell().mainWindow, WM_CLOSE, 0, 0);
+    PostMessageW(CurrentShell().mainWindow, WM_CLOSE, 0, 0);
     return 0;
 }
 

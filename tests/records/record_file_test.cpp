@@ -11,7 +11,7 @@
 #include "engine/platform.h"
 #include "tests/support/catalogue_tool.h"
 #include "store/record_log.h"
-#include "store/record_save.h"
+#include "store/utf8_file.h"
 #include "tests/records/record_test_support.h"
 #include "tests/support/test_files.h"
 
@@ -188,7 +188,7 @@ TEST_F(RecordSave, FileHeldBySpreadsheetIsReportedAndKeptAsItWas) {
 }
 
 // 4095 bytes at most, the terminating zero included.
-TEST_F(RecordSave, AppendUtf8TakesAtMost4094BytesOfText) {
+TEST_F(RecordSave, AppendUtf8FileTakesAtMost4094BytesOfText) {
     struct Row {
         size_t characters;
         wchar_t character;
@@ -199,7 +199,8 @@ TEST_F(RecordSave, AppendUtf8TakesAtMost4094BytesOfText) {
     for (const Row& row : rows) {
         WriteBytes(FsPath(file), "old");
         std::wstring text(row.characters, row.character);
-        EXPECT_EQ(AppendUtf8(file.c_str(), text.c_str()), row.appended) << row.characters;
+        static char staging[kUtf8LineLimit];
+        EXPECT_EQ(AppendUtf8File(file.c_str(), text.c_str(), staging, kUtf8LineLimit), row.appended) << row.characters;
         EXPECT_EQ(ReadBytes(FsPath(file)), "old" + (row.appended ? Utf8Of(text) : std::string())) << row.characters;
     }
 }

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/tool_catalogue.h"
-#include "store/self_test.h"
+#include "store/selftest_report.h"
 #include "tests/support/catalogue_table.h"
 
 namespace {

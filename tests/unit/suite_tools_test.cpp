@@ -11,7 +11,7 @@
 #include "engine/calculation.h"
 #include "engine/format.h"
 #include "engine/tool_catalogue.h"
-#include "store/self_test.h"
+#include "store/selftest_report.h"
 
 namespace {
 

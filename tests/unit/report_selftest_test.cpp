@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "report_test_tool.h"
-#include "store/self_test.h"
+#include "store/selftest_report.h"
 #include "tests/support/test_files.h"
 
 namespace {

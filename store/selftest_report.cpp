@@ -1,4 +1,4 @@
-#include "store/self_test.h"
+#include "store/selftest_report.h"
 
 #include "engine/calculation.h"
 #include "engine/format.h"
@@ -9,6 +9,13 @@ namespace {
 
 constexpr int kResultCapacity = 8192;
 constexpr int kVerdictCapacity = 512;
+constexpr int kValueTextCapacity = 128;
+constexpr int kOutLineCapacity = 512;
+constexpr int kLevelLineCapacity = 256;
+constexpr int kErrorsLineCapacity = 128;
+// Room for the UTF-8 form of the largest report: at most three bytes for
+// each UTF-16 unit (four for a surrogate pair), so every report fits.
+constexpr int kStagingBytes = 4 * kSelfTestReportCapacity;
 const wchar_t kReportOutLine[] = L"OUT|报告文本|见 DETAIL|\r\n";
 
 // The outputs evaluated once more on their own, each seeing the outputs
@@ -18,10 +25,10 @@ int32_t AppendOutputLines(const ToolDef& tool, const double* inputValues, wchar_
     int32_t errors = EvaluateOutputs(tool, inputValues, outputValues, nullptr);
     for (int i = 0; i < tool.outputCount; ++i) {
         const OutputField& output = tool.outputs[i];
-        wchar_t valueText[128];
-        FormatValue(output.format, outputValues[i], valueText, 128);
-        wchar_t line[512];
-        FormatCut(line, 512, L"OUT|%ls|%ls|%ls\r\n", output.label, valueText, TextOrEmpty(output.unit));
+        wchar_t valueText[kValueTextCapacity];
+        FormatValue(output.format, outputValues[i], valueText, kValueTextCapacity);
+        wchar_t line[kOutLineCapacity];
+        FormatCut(line, kOutLineCapacity, L"OUT|%ls|%ls|%ls\r\n", output.label, valueText, TextOrEmpty(output.unit));
         AppendCut(report, kSelfTestReportCapacity, line);
     }
     return errors;
@@ -48,8 +55,8 @@ int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report) {
                    lastResult, kResultCapacity);
 
     FormatCut(report, kSelfTestReportCapacity, L"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
-    wchar_t levelLine[256];
-    FormatCut(levelLine, 256, L"LEVEL|%d\r\n", level);
+    wchar_t levelLine[kLevelLineCapacity];
+    FormatCut(levelLine, kLevelLineCapacity, L"LEVEL|%d\r\n", level);
     AppendCut(report, kSelfTestReportCapacity, levelLine);
 
     int32_t errors = 0;
@@ -66,8 +73,8 @@ int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report) {
     FlattenDetail(resultText, detail);
     AppendCut(report, kSelfTestReportCapacity, detail);
     AppendCut(report, kSelfTestReportCapacity, L"\r\n");
-    wchar_t errorsLine[128];
-    FormatCut(errorsLine, 128, L"ERRORS|%d\r\n", errors);
+    wchar_t errorsLine[kErrorsLineCapacity];
+    FormatCut(errorsLine, kErrorsLineCapacity, L"ERRORS|%d\r\n", errors);
     AppendCut(report, kSelfTestReportCapacity, errorsLine);
     return errors;
 }
@@ -76,7 +83,8 @@ int RunSelfTestOf(const ToolDef& tool, const wchar_t* path) {
     static wchar_t report[kSelfTestReportCapacity];
     int32_t errors = BuildSelfTestReport(tool, report);
     // A report that did not reach its file is no pass, whatever it says.
-    if (!WriteUtf8File(path, report)) return kSelfTestNotWritten;
+    static char staging[kStagingBytes];
+    if (!WriteUtf8File(path, report, staging, kStagingBytes)) return kSelfTestNotWritten;
     return errors != 0 ? kSelfTestOutputsFailed : kSelfTestPassed;
 }
 

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "store/self_test.h"
+#include "store/selftest_report.h"
 #include "tests/support/test_files.h"
 
 namespace {
