@@ -30,6 +30,10 @@ wine_prefix_prepare() {
   "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Consolas' /d 'WenQuanYi Micro Hei Mono' /f >/dev/null 2>&1
   # Captions and message boxes draw in Tahoma, which has no Chinese.
   "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Tahoma' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
+  # The caption buttons' symbols come from Marlett, which this Wine does not
+  # load from fonts-wine by itself; without it they read "0 1 r".
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   "$WINESERVER" -w
 }
 

@@ -2,7 +2,7 @@
 # End-to-end test of the ward-workstation packages under Wine: installing,
 # reinstalling, upgrading and removing the MSI, and the portable zip.
 # Needs the windows preset built (build/windows, or PERAVIN_WINDOWS_BUILD);
-# makes its packages itself with scripts/package.sh in a temporary folder
+# makes its packages itself with packaging/package.sh in a temporary folder
 # (dist/ is left alone): the build's version, a rebuild of it, the next
 # version, and a package of two programs. Needs no display: msiexec /qn and
 # the self-test create no window. Wine runs in a Chinese locale, as on the
@@ -138,9 +138,9 @@ readme_is_right() { # README file
 
 portable_files() { (cd "$1" && find . -type f | LC_ALL=C sort); }
 
-# Makes a package with scripts/package.sh; true when its MSI and zip are there.
+# Makes a package with packaging/package.sh; true when its MSI and zip are there.
 package() { # OUT_DIR VERSION [BUILD_DIR]
-  "$root/scripts/package.sh" --out "$1" --version "$2" --build "${3:-$build}" >/dev/null &&
+  "$root/packaging/package.sh" --out "$1" --version "$2" --build "${3:-$build}" >/dev/null &&
     [ -s "$1/TolmMedSuite-$2.msi" ] && [ -s "$1/TolmMedSuite-$2-portable.zip" ]
 }
 

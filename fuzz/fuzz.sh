@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds the formula fuzzer (clang, libFuzzer with ASan and UBSan) and runs it
-# for a bounded time: scripts/fuzz.sh [seconds] (default 60).
+# for a bounded time: fuzz/fuzz.sh [seconds] (default 60).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 out=$root/build/fuzz
 mkdir -p "$out" "$out/corpus"
-clang++ -std=c++17 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
   -I"$root" "$root/fuzz/formula_fuzz.cpp" "$root/engine/formula.cpp" -o "$out/formula_fuzz"
 cp -n "$root"/fuzz/corpus/* "$out/corpus/" 2>/dev/null || true
 "$out/formula_fuzz" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 -artifact_prefix="$out/" \

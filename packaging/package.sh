@@ -3,7 +3,7 @@
 #   DIST/TolmMedSuite-VERSION.msi           per-machine installer (wixl)
 #   DIST/TolmMedSuite-VERSION-portable.zip  the programs and a Chinese read-me
 #
-#   scripts/package.sh [--build DIR] [--out DIR] [--version X.Y.Z]
+#   packaging/package.sh [--build DIR] [--out DIR] [--version X.Y.Z]
 # Defaults: build/windows (after `cmake --build --preset windows`), dist/, and
 # the version that the build took from project(VERSION). The programs are
 # those in the build's programs.txt ("exe|title", one a line).

@@ -3,7 +3,7 @@
 # own: start to the end of the first WM_PAINT against a minimal window
 # program built the same way, F5 to the verdict inside the process, and the
 # size of Peravin.exe. Needs the windows preset built; builds nothing.
-#   scripts/bench_window.sh [starts per program]
+#   bench/bench_window.sh [starts per program]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows
