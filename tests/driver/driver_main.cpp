@@ -1,9 +1,12 @@
 // Runs every registered case, each against its own start of the program:
 //     driver.exe PATH\Peravin.exe [part of a case name]
 // Only the cases registered for that program run. One line per case, then "N passed, M failed"; exit code 1 on any failure.
+//     driver.exe --programs
+// Lists the programs that have cases, one exe name a line.
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -144,6 +147,15 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
         printf("usage: driver PATH\\Peravin.exe [part of a case name]\n");
         return 2;
+    }
+    if (wcscmp(argv[1], L"--programs") == 0) {
+        std::vector<std::wstring> listed;
+        for (const CaseTable& table : Registry()) {
+            if (std::find(listed.begin(), listed.end(), table.program) != listed.end()) continue;
+            listed.push_back(table.program);
+            printf("%s\n", Utf8(table.program).c_str());
+        }
+        return 0;
     }
     const wchar_t* filter = argc > 2 ? argv[2] : nullptr;
     int passed = 0, failed = 0;

@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Operates the real programs under Wine on a virtual display of their own:
 # the driver starts a program for each of its cases and works it as a user
-# would: Peravin.exe, then the compatibility tool of the family.
+# would, every program it has cases for in turn.
 # Needs the windows preset built (build/windows) and Xvfb; builds nothing.
 #   tests/e2e/window.sh [part of a case name]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-programs=("$root/build/windows/Peravin.exe" "$root/build/windows/CompatibilityCheck.exe")
 driver=$root/build/windows/peravin_driver.exe
-for f in "${programs[@]}" "$driver"; do
-  [ -f "$f" ] || { echo "missing $f: build the windows preset first"; echo "0 passed, 1 failed"; exit 1; }
-done
+[ -f "$driver" ] || { echo "missing $driver: build the windows preset first"; echo "0 passed, 1 failed"; exit 1; }
 
 source "$root/scripts/wine_env.sh"
 trap wine_cleanup EXIT
 wine_prefix_new
 xvfb_start || { echo "0 passed, 1 failed"; exit 1; }
+programs=()
+while read -r exe; do
+  programs+=("$root/build/windows/${exe%$'\r'}")
+done < <("$WINE" "$driver" --programs)
+for f in "${programs[@]}"; do
+  [ -f "$f" ] || { echo "missing $f: build the windows preset first"; echo "0 passed, 1 failed"; exit 1; }
+done
 
 # The desktop gives the window its frame, as on a real screen. It does not
 # hand back the driver's exit code, so the driver's closing line decides.

@@ -74,6 +74,24 @@ TEST(ToolCatalogue, EveryToolKeepsTheModelsInvariants) {
     EXPECT_EQ(kToolCatalogue[0].tool->id, 261);
 }
 
+// What the window shows whole: at most 14 input rows inside the input panel,
+// labels of 12 characters beside their box, verdicts of 22 in the verdict
+// label. (The Wine driver measures the widest tools' labels in pixels.)
+TEST(ToolCatalogue, EveryTextFitsItsControl) {
+    constexpr int kRowsInPanel = 14;
+    constexpr size_t kLabelCharacters = 12;
+    constexpr size_t kVerdictCharacters = 22;
+    for (int t = 0; t < kToolCatalogueCount; ++t) {
+        const ToolDef& tool = *kToolCatalogue[t].tool;
+        SCOPED_TRACE(kToolCatalogue[t].program);
+        EXPECT_LE(tool.inputCount, kRowsInPanel);
+        for (int i = 0; i < tool.inputCount; ++i)
+            EXPECT_LE(std::wcslen(tool.inputs[i].label), kLabelCharacters) << tool.inputs[i].key;
+        for (int i = 0; i < tool.ruleCount; ++i)
+            EXPECT_LE(std::wcslen(tool.rules[i].verdict), kVerdictCharacters) << "rule " << i;
+    }
+}
+
 TEST(ToolCatalogue, ReportToolsOfferExactlyTheKeysTheirReportReads) {
     for (const ReportKeys& expected : kReportKeys) {
         const ToolDef* found = nullptr;
