@@ -7,8 +7,9 @@ constexpr int kInputTextCapacity = 128;
 
 // Reads one box. An empty box, or one of spaces only, reads 0. Otherwise,
 // past spaces at both ends, the text must be one whole number as wcstod reads
-// it (decimal, exponent, hexadecimal) and finite. Returns false, leaving value
-// alone, when it is not.
+// it (decimal, exponent, hexadecimal) and finite. A text longer than the
+// kInputTextCapacity - 1 characters a box reads is rejected, never read cut.
+// Returns false, leaving value alone, when it is not a number.
 bool ReadInputNumber(const wchar_t* text, double* value);
 
 // Reads count boxes. Returns -1 with every value written to values when all

@@ -2,6 +2,7 @@
 
 #include "engine/calculation.h"
 #include "engine/format.h"
+#include "engine/platform.h"
 #include "engine/text.h"
 #include "store/utf8_file.h"
 
@@ -11,6 +12,7 @@ constexpr int kResultCapacity = 8192;
 constexpr int kVerdictCapacity = 512;
 constexpr int kValueTextCapacity = 128;
 constexpr int kOutLineCapacity = 512;
+constexpr int kInLineCapacity = 512;
 constexpr int kLevelLineCapacity = 256;
 constexpr int kErrorsLineCapacity = 128;
 // Room for the UTF-8 form of the largest report: at most three bytes for
@@ -34,19 +36,20 @@ int32_t AppendOutputLines(const ToolDef& tool, const double* inputValues, wchar_
     return errors;
 }
 
-}  // namespace
-
-void FlattenDetail(const wchar_t* resultText, wchar_t* detail) {
-    int count = 0;
-    for (const wchar_t* c = resultText; *c && count < kSelfTestDetailLimit; ++c)
-        if (*c != L'\r') detail[count++] = *c == L'\n' ? L' ' : *c;
-    detail[count] = L'\0';
+void AppendInputLines(const ToolDef& tool, const double* inputValues, wchar_t* report) {
+    for (int i = 0; i < tool.inputCount && i < kMaxInputs; ++i) {
+        const InputField& input = tool.inputs[i];
+        wchar_t key[kMaxKeyLength + 1];
+        if (!WidenAscii(input.key, key, kMaxKeyLength + 1)) key[0] = L'\0';
+        wchar_t line[kInLineCapacity];
+        FormatCut(line, kInLineCapacity, L"IN|%ls|%ls|%g\r\n", key, input.label, inputValues[i]);
+        AppendCut(report, kSelfTestReportCapacity, line);
+    }
 }
 
-int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report) {
-    double inputValues[kMaxInputs] = {};
-    for (int i = 0; i < tool.inputCount && i < kMaxInputs; ++i) inputValues[i] = tool.inputs[i].defaultValue;
-
+// The one report of a calculation; the IN lines tell which inputs a
+// calculation from the command line used.
+int32_t BuildReport(const ToolDef& tool, const double* inputValues, bool withInputLines, wchar_t* report) {
     static wchar_t resultText[kResultCapacity];
     static wchar_t lastResult[kResultCapacity];
     wchar_t verdictText[kVerdictCapacity];
@@ -55,6 +58,7 @@ int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report) {
                    lastResult, kResultCapacity);
 
     FormatCut(report, kSelfTestReportCapacity, L"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
+    if (withInputLines) AppendInputLines(tool, inputValues, report);
     wchar_t levelLine[kLevelLineCapacity];
     FormatCut(levelLine, kLevelLineCapacity, L"LEVEL|%d\r\n", level);
     AppendCut(report, kSelfTestReportCapacity, levelLine);
@@ -79,13 +83,43 @@ int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report) {
     return errors;
 }
 
-int RunSelfTestOf(const ToolDef& tool, const wchar_t* path) {
-    static wchar_t report[kSelfTestReportCapacity];
-    int32_t errors = BuildSelfTestReport(tool, report);
-    // A report that did not reach its file is no pass, whatever it says.
+// The report of this run, written by WriteReport.
+wchar_t reportText[kSelfTestReportCapacity];
+
+// A report that did not reach its file is no pass, whatever it says.
+int WriteReport(int32_t errors, const wchar_t* path) {
     static char staging[kStagingBytes];
-    if (!WriteUtf8File(path, report, staging, kStagingBytes)) return kSelfTestNotWritten;
+    if (!WriteUtf8File(path, reportText, staging, kStagingBytes)) return kSelfTestNotWritten;
     return errors != 0 ? kSelfTestOutputsFailed : kSelfTestPassed;
 }
 
+}  // namespace
+
+void FlattenDetail(const wchar_t* resultText, wchar_t* detail) {
+    int count = 0;
+    for (const wchar_t* c = resultText; *c && count < kSelfTestDetailLimit; ++c)
+        if (*c != L'\r') detail[count++] = *c == L'\n' ? L' ' : *c;
+    detail[count] = L'\0';
+}
+
+int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report) {
+    double inputValues[kMaxInputs] = {};
+    for (int i = 0; i < tool.inputCount && i < kMaxInputs; ++i) inputValues[i] = tool.inputs[i].defaultValue;
+    return BuildReport(tool, inputValues, false, report);
+}
+
+int32_t BuildCalcReport(const ToolDef& tool, const double* inputValues, wchar_t* report) {
+    return BuildReport(tool, inputValues, true, report);
+}
+
+int RunSelfTestOf(const ToolDef& tool, const wchar_t* path) {
+    int32_t errors = BuildSelfTestReport(tool, reportText);
+    return WriteReport(errors, path);
+}
+
 int RunSelfTest(const wchar_t* path) { return RunSelfTestOf(ConfiguredTool(), path); }
+
+int RunCalcReport(const ToolDef& tool, const double* inputValues, const wchar_t* path) {
+    int32_t errors = BuildCalcReport(tool, inputValues, reportText);
+    return WriteReport(errors, path);
+}

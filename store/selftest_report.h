@@ -25,3 +25,12 @@ int32_t BuildSelfTestReport(const ToolDef& tool, wchar_t* report);
 // Runs the self-test of the configured tool and writes the report to path.
 int RunSelfTest(const wchar_t* path);
 int RunSelfTestOf(const ToolDef& tool, const wchar_t* path);
+
+// The report of one calculation with the given input values (one per input
+// of tool): the self-test's lines, with one line "IN|key|label|value" per
+// input after the TOOL line, the value as "%g" prints it. Returns the number
+// of output formulas that failed.
+int32_t BuildCalcReport(const ToolDef& tool, const double* inputValues, wchar_t* report);
+
+// Builds that report, writes it to path and returns as the self-test does.
+int RunCalcReport(const ToolDef& tool, const double* inputValues, const wchar_t* path);

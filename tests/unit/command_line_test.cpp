@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "shell/command_line.h"
+#include "shell/native_command_line.h"
 
 namespace {
 
@@ -36,6 +38,161 @@ TEST(ParseSelfTestPath, ModeAndPath) {
         wchar_t path[kReportPathCapacity];
         EXPECT_EQ(ParseSelfTestPath(c.line.c_str(), path), c.selfTest);
         EXPECT_EQ(std::wstring(path), c.path);
+    }
+}
+
+TEST(ParseSuiteSelfTestPath, ItsOwnDefaultAndTheSameRules) {
+    struct Case {
+        std::wstring line;
+        bool selfTest;
+        std::wstring path;
+    } cases[] = {
+        {L"TolmMedSuite.exe --selftest", true, L"suite-selftest.txt"},
+        {L"TolmMedSuite.exe --selftest \"\"", true, L"suite-selftest.txt"},
+        {L"TolmMedSuite.exe --selftest \"D:\\IT Checks\\s.txt\" x", true, L"D:\\IT Checks\\s.txt"},
+        {L"TolmMedSuite.exe", false, L""},
+    };
+    for (const Case& c : cases) {
+        wchar_t path[kReportPathCapacity];
+        EXPECT_EQ(ParseSuiteSelfTestPath(c.line.c_str(), path), c.selfTest) << testing::PrintToString(c.line);
+        EXPECT_EQ(std::wstring(path), c.path);
+    }
+}
+
+std::vector<std::wstring> Arguments(const std::wstring& line) {
+    std::vector<std::wstring> arguments;
+    const wchar_t* cursor = SkipProgramName(line.c_str());
+    wchar_t argument[64];
+    for (int length; (length = NextArgument(&cursor, argument, 64)) >= 0;) {
+        EXPECT_EQ(length, static_cast<int>(std::wstring(argument).size()));
+        arguments.push_back(argument);
+    }
+    return arguments;
+}
+
+// As the Windows C runtime splits a command line into argv.
+TEST(NextArgument, SplitsAsTheRuntimeDoes) {
+    struct Case {
+        std::wstring line;
+        std::vector<std::wstring> arguments;
+    } cases[] = {
+        {L"X.exe", {}},
+        {L"X.exe   ", {}},
+        {L"", {}},
+        {L"X.exe a b", {L"a", L"b"}},
+        {L"X.exe \t a\t\tb  ", {L"a", L"b"}},
+        {L"\"C:\\Program Files\\X.exe\" a", {L"a"}},
+        {L"\"C:\\Program Files\\X.exe\"a", {L"a"}},
+        {L"C:\\x\\X.exe a", {L"a"}},
+        {L"X.exe \"C:\\My Reports\\r.txt\"", {L"C:\\My Reports\\r.txt"}},
+        {L"X.exe a\"b c\"d e", {L"ab cd", L"e"}},
+        {L"X.exe \"\"", {L""}},
+        {L"X.exe \"\" b", {L"", L"b"}},
+        {L"X.exe \"a\"\"b\"", {L"a\"b"}},
+        {L"X.exe \"open ended path", {L"open ended path"}},
+        {L"X.exe a\\b\\\\c", {L"a\\b\\\\c"}},
+        {L"X.exe \\\"a", {L"\"a"}},
+        {L"X.exe \\\\\"a b\"", {L"\\a b"}},
+        {L"X.exe \\\\\\\"a", {L"\\\"a"}},
+        {L"X.exe \"C:\\Reports\\\\\"", {L"C:\\Reports\\"}},
+        {L"X.exe w=80 h=170", {L"w=80", L"h=170"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Arguments(c.line), c.arguments) << testing::PrintToString(c.line);
+}
+
+TEST(NextArgument, CutsTheCopyButCountsTheWholeArgument) {
+    const wchar_t* cursor = L" abcdefgh \"ij\" k";
+    wchar_t argument[4];
+    EXPECT_EQ(NextArgument(&cursor, argument, 4), 8);
+    EXPECT_EQ(std::wstring(argument), L"abc");
+    EXPECT_EQ(NextArgument(&cursor, argument, 4), 2);
+    EXPECT_EQ(std::wstring(argument), L"ij");
+    EXPECT_EQ(NextArgument(&cursor, argument, 4), 1);
+    EXPECT_EQ(NextArgument(&cursor, argument, 4), -1);
+    EXPECT_EQ(std::wstring(argument), L"");
+}
+
+// The native programs quote what they were given so that it reads back whole.
+TEST(QuoteArgument, ReadsBackUnchanged) {
+    const std::wstring arguments[] = {
+        L"plain",    L"",          L"two words",      L"tab\there", L"say \"hi\"",  L"\"",
+        L"a\\b",     L"ends in\\", L"ends\\\\",  L"\\\"x",     L"C:\\My Reports\\", L"w=80",
+    };
+    for (const std::wstring& argument : arguments) {
+        std::wstring line = L"X.exe " + QuoteArgument(argument) + L" next";
+        EXPECT_EQ(Arguments(line), (std::vector<std::wstring>{argument, L"next"})) << testing::PrintToString(line);
+    }
+}
+
+// A tool of the test: what the calculation line may name.
+const InputField kCalcInputs[] = {
+    {"w", L"体重", L"kg", 65},
+    {"h", L"身高", L"cm", 170},
+    {"rate2", L"速度2", nullptr, 1.5},
+};
+const ToolDef kCalcTool = {.id = 9,
+                           .title = L"测试",
+                           .category = L"测试",
+                           .basis = L"",
+                           .inputCount = CountOf(kCalcInputs),
+                           .inputs = kCalcInputs};
+
+TEST(ParseCalcCommand, PathKeysAndValues) {
+    const std::wstring digits127(127, L'7');
+    const std::wstring path519(519, L'p');
+    struct Case {
+        std::wstring line;
+        CalcCommand command;
+        std::wstring path = L"";  // when accepted
+        double w = 0, h = 0, rate2 = 0;
+    } cases[] = {
+        {L"X.exe --calc out.txt w=80 h=160", CalcAccepted, L"out.txt", 80, 160, 1.5},
+        {L"X.exe --calc out.txt", CalcAccepted, L"out.txt", 65, 170, 1.5},
+        {L"X.exe --calc \"C:\\My Reports\\r.txt\" rate2=3", CalcAccepted, L"C:\\My Reports\\r.txt", 65, 170, 3},
+        {L"X.exe w=80 --calc out.txt", CalcAccepted, L"out.txt", 80, 170, 1.5},
+        {L"X.exe --calc out.txt h=1e2 w=0x10 rate2=-.5", CalcAccepted, L"out.txt", 16, 100, -0.5},
+        {L"X.exe --calc out.txt w= \"h= 12 \"", CalcAccepted, L"out.txt", 0, 12, 1.5},
+        {L"X.exe --calc a=b.txt", CalcAccepted, L"a=b.txt", 65, 170, 1.5},
+        {L"X.exe --calc out.txt w=" + digits127, CalcAccepted, L"out.txt", 7.7777777777777777e126, 170, 1.5},
+        {L"X.exe --calc " + path519, CalcAccepted, path519, 65, 170, 1.5},
+        {L"X.exe --calc", CalcNoPath},
+        {L"X.exe --calc   ", CalcNoPath},
+        {L"X.exe --calc \"\" w=80", CalcNoPath},
+        {L"X.exe --calc w=80", CalcNoPath},
+        {L"X.exe --calc " + path519 + L"p", CalcPathTooLong},
+        {L"X.exe --calc out.txt w", CalcNotKeyValue},
+        {L"X.exe --calc out.txt --calc b.txt", CalcNotKeyValue},
+        {L"X.exe stray --calc out.txt", CalcNotKeyValue},
+        {L"X.exe --calc out.txt W=80", CalcUnknownKey},
+        {L"X.exe --calc out.txt weight=80", CalcUnknownKey},
+        {L"X.exe --calc out.txt rate=1", CalcUnknownKey},
+        {L"X.exe --calc out.txt =5", CalcUnknownKey},
+        {L"X.exe --calc out.txt w=80 h=1 w=81", CalcKeyTwice},
+        {L"X.exe --calc out.txt w=80 w=80", CalcKeyTwice},
+        {L"X.exe --calc out.txt w=abc", CalcValueRejected},
+        {L"X.exe --calc out.txt w=5kg", CalcValueRejected},
+        {L"X.exe --calc out.txt w=1,5", CalcValueRejected},
+        {L"X.exe --calc out.txt w=inf", CalcValueRejected},
+        {L"X.exe --calc out.txt w=nan", CalcValueRejected},
+        {L"X.exe --calc out.txt w=1e999", CalcValueRejected},
+        {L"X.exe --calc out.txt w==5", CalcValueRejected},
+        {L"X.exe --calc out.txt w=7" + digits127, CalcValueRejected},
+        {L"X.exe --calc out.txt w=" + std::wstring(600, L'7'), CalcValueRejected},
+        {L"X.exe", CalcNotAsked},
+        {L"X.exe --calcx out.txt w=1", CalcNotAsked},
+        {L"X.exe --CALC out.txt", CalcNotAsked},
+        {L"X.exe \"--calc out.txt\"", CalcNotAsked},
+        {L"\"C:\\a --calc\\X.exe\" out.txt", CalcNotAsked},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.line.substr(0, 80)));
+        static CalcRequest request;
+        EXPECT_EQ(ParseCalcCommand(c.line.c_str(), kCalcTool, &request), c.command);
+        if (c.command != CalcAccepted) continue;
+        EXPECT_EQ(std::wstring(request.path), c.path);
+        EXPECT_DOUBLE_EQ(request.inputValues[0], c.w);
+        EXPECT_DOUBLE_EQ(request.inputValues[1], c.h);
+        EXPECT_DOUBLE_EQ(request.inputValues[2], c.rate2);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct AcceptedCase {
@@ -37,6 +39,32 @@ TEST(ReadInputNumber, RejectsAnythingElseAndKeepsTheValue) {
         double value = 42;
         EXPECT_FALSE(ReadInputNumber(text, &value)) << "text: " << testing::PrintToString(text);
         EXPECT_EQ(value, 42) << "text: " << testing::PrintToString(text);
+    }
+}
+
+// A box reads 127 characters; a longer text is rejected, not read cut:
+// 200 digits would otherwise read as about 1e126.
+TEST(ReadInputNumber, TextLongerThanABoxReadsIsRejected) {
+    struct Row {
+        std::wstring text;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {std::wstring(126, L' ') + L"5", true},
+        {std::wstring(127, L' ') + L"5", false},
+        {L"5" + std::wstring(126, L' '), true},
+        {L"5" + std::wstring(127, L' '), false},
+        {std::wstring(127, L'9'), true},
+        {std::wstring(128, L'9'), false},
+        {std::wstring(200, L'9'), false},
+        {std::wstring(128, L' '), false},
+    };
+    for (const Row& row : rows) {
+        double value = 42;
+        EXPECT_EQ(ReadInputNumber(row.text.c_str(), &value), row.accepted) << "length " << row.text.size();
+        if (!row.accepted) {
+            EXPECT_EQ(value, 42);
+        }
     }
 }
 
