@@ -42,6 +42,12 @@ bool TermMatches(const CatalogueEntry& entry, const wchar_t* term, int length) {
 
 }  // namespace
 
+bool HasSearchTerms(const wchar_t* query) {
+    for (const wchar_t* at = query ? query : L""; *at; ++at)
+        if (!IsSeparator(*at)) return true;
+    return false;
+}
+
 bool ToolMatches(const CatalogueEntry& entry, const wchar_t* query) {
     const wchar_t* at = query ? query : L"";
     while (*at) {

@@ -14,6 +14,9 @@ constexpr int kSearchTextCapacity = 64;
 // its ASCII form. A query without terms matches every tool.
 bool ToolMatches(const CatalogueEntry& entry, const wchar_t* query);
 
+// Whether query holds a term at all: a query of spaces lists every tool.
+bool HasSearchTerms(const wchar_t* query);
+
 // One row of the launcher's list: a category heading, or a tool under it.
 struct ToolRow {
     int category;  // index into the categories

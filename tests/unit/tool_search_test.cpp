@@ -61,8 +61,11 @@ TEST(ToolMatches, FindsTheSuitesToolsAsAWardUserTypes) {
 }
 
 TEST(ToolMatches, QueryWithoutTermsListsEveryTool) {
-    for (const wchar_t* query : {L"", L" ", L"\x3000\t", static_cast<const wchar_t*>(nullptr)})
+    for (const wchar_t* query : {L"", L" ", L"\x3000\t", static_cast<const wchar_t*>(nullptr)}) {
+        EXPECT_FALSE(HasSearchTerms(query));
         EXPECT_EQ(MatchingPrograms(query), EveryProgram());
+    }
+    for (const wchar_t* query : {L"a", L" \x3000" L"b", L"\x4F53"}) EXPECT_TRUE(HasSearchTerms(query));
 }
 
 // The suite's rows fit the launcher's room, and each tool is listed once.
