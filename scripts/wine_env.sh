@@ -31,6 +31,11 @@ wine_prefix_prepare() {
   # Captions and message boxes draw in Tahoma, which has no Chinese.
   "$WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Tahoma' /d 'WenQuanYi Micro Hei' /f >/dev/null 2>&1
   "$WINESERVER" -w
+  # Wine links the user's desktop folder to the Linux home; a folder of its
+  # own keeps the shortcuts an installer puts there inside the prefix.
+  local desktop
+  desktop=$WINEPREFIX/drive_c/users/$(id -un)/Desktop
+  if [ -L "$desktop" ]; then rm "$desktop" && mkdir "$desktop"; fi
 }
 
 # The local application-data folder of the prefix, on the Linux side.
