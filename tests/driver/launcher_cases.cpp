@@ -181,6 +181,11 @@ void KeysMoveOverToolRows(CaseContext& c) {
     ExpectFocusOn(c, ToolList(c), "the list after a click");
     PressAndSettle(c, VK_DOWN);
     Expect(c, ListSelection(ToolList(c)) == 2, "Down in the list: selection %d", ListSelection(ToolList(c)));
+    // The list's own Home lands on the heading, which passes it on.
+    PressAndSettle(c, VK_HOME);
+    Expect(c, ListSelection(ToolList(c)) == 1, "Home in the list: selection %d", ListSelection(ToolList(c)));
+    PressAndSettle(c, VK_END);
+    Expect(c, ListSelection(ToolList(c)) == 3, "End in the list: selection %d", ListSelection(ToolList(c)));
     // Typing in the list goes on in the search box.
     TypeText(ToolList(c), L"x");
     Settle(c.app);

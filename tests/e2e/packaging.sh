@@ -222,7 +222,8 @@ portable_works() { # ZIP
 # Opened in a file manager, the zip shows the launcher first, then the
 # read-me, then the tools in the list's order.
 zip_starts_with_the_launcher() { # ZIP
-  [ "$(unzip -Z1 "$1" | grep -v '/$')" = "$({ built_launchers; echo README.txt; built_tools; } | sed 's|^|TolmMed Suite/|')" ]
+  [ "$(unzip -Z1 "$1" | grep -v '/$')" = \
+    "$({ built_launchers; echo README.txt; built_tools; } | sed 's|^|TolmMed Suite/|')" ]
 }
 
 family_removed() {
@@ -254,7 +255,8 @@ old_list_refused() {
   local dir=$tmp/old-list
   mkdir -p "$dir" && cp "$build/Peravin.exe" "$build/package_version.txt" "$dir/" &&
     printf 'Peravin.exe|Peravin\n' >"$dir/programs.txt" &&
-    ! package "$tmp/old-list-out" "$version" "$dir" 2>/dev/null && [ ! -e "$tmp/old-list-out/TolmMedSuite-$version.msi" ]
+    ! package "$tmp/old-list-out" "$version" "$dir" 2>/dev/null &&
+    [ ! -e "$tmp/old-list-out/TolmMedSuite-$version.msi" ]
 }
 
 if [ ! -f "$build/Peravin.exe" ] || [ ! -f "$build/programs.txt" ]; then
