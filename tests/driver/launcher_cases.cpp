@@ -13,13 +13,14 @@ namespace {
 const wchar_t kLauncherFile[] = L"TolmMedSuite.exe";
 const wchar_t kTitle[] = L"临床工具箱";
 const wchar_t kToolWindowClass[] = L"TolmMedToolWnd";
-const wchar_t kAllToolsStatus[] = L"共 51 个工具：↑↓ 选择，回车或双击打开";
+// Texts with the number of tools, "%d" standing for it.
+const wchar_t kAllToolsStatus[] = L"共 %d 个工具：↑↓ 选择，回车或双击打开";
 const wchar_t kNoMatchStatus[] = L"没有找到匹配的工具：按 Esc 清空查找";
-const wchar_t kSubtitle[] = L"共 51 个临床工具  \x00B7  输入名称、缩写或拼音首字母查找";
+const wchar_t kSubtitle[] = L"共 %d 个临床工具  \x00B7  输入名称、缩写或拼音首字母查找";
 const wchar_t kAboutText[] =
     L"临床工具箱\r\n"
     L"\r\n"
-    L"共 51 个临床工具，按分类列出；输入名称、缩写或拼音首字母即可查找。\r\n"
+    L"共 %d 个临床工具，按分类列出；输入名称、缩写或拼音首字母即可查找。\r\n"
     L"\r\n"
     L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
     L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n"
@@ -48,6 +49,12 @@ constexpr COLORREF kButtonBorder = RGB(0xCE, 0xD8, 0xE0);
 constexpr COLORREF kMuted = RGB(0x78, 0x84, 0x8E);
 
 using Rows = std::vector<std::wstring>;
+
+std::wstring WithToolCount(const wchar_t* format) {
+    wchar_t text[1024];
+    swprintf(text, 1024, format, kToolCatalogueCount);
+    return text;
+}
 
 // Every category of the suite in its order, each followed by its tools'
 // titles in list order.
@@ -114,7 +121,7 @@ void OpensWithEveryToolUnderItsCategory(CaseContext& c) {
            "the suite has %u rows", static_cast<unsigned>(all.size()));
     ExpectRows(c, all, "at start");
     Expect(c, ListSelection(ToolList(c)) == 1, "selection %d, expected the first tool", ListSelection(ToolList(c)));
-    ExpectStatus(c, kAllToolsStatus);
+    ExpectStatus(c, WithToolCount(kAllToolsStatus).c_str());
 }
 
 struct Narrowing {
@@ -204,7 +211,7 @@ void EscapeClearsTheSearch(CaseContext& c) {
     ExpectFocusOn(c, SearchBox(c), "the search box after Esc");
     ExpectRows(c, EverySuiteRow(), "after Esc");
     Expect(c, ListSelection(ToolList(c)) == 1, "selection %d after Esc", ListSelection(ToolList(c)));
-    ExpectStatus(c, kAllToolsStatus);
+    ExpectStatus(c, WithToolCount(kAllToolsStatus).c_str());
 }
 
 // The tool's own window comes up with its title; the launcher stays.
@@ -254,7 +261,7 @@ void MissingProgramWarns(CaseContext& c) {
                              .c_str(),
                          L"无法打开工具", MB_ICONWARNING);
         Expect(c, !WaitForWindow(kToolWindowClass, L"Peravin", 1000), "a Peravin window appeared");
-        ExpectStatus(c, kAllToolsStatus);
+        ExpectStatus(c, WithToolCount(kAllToolsStatus).c_str());
         PostKeyDown(SearchBox(c), VK_DOWN);
         PostKeyDown(SearchBox(c), VK_RETURN);
         MessageBoxSeen seen;
@@ -265,7 +272,7 @@ void MissingProgramWarns(CaseContext& c) {
             Expect(c, seen.icon == MB_ICONWARNING && seen.owner == c.app.window, "not a warning of the launcher");
             PressOk(c.app, seen);
         }
-        ExpectStatus(c, kAllToolsStatus);
+        ExpectStatus(c, WithToolCount(kAllToolsStatus).c_str());
         Expect(c, CloseApp(&c.app, &exitCode) && exitCode == 0, "the copied launcher did not end cleanly");
     }
     KillApp(&c.app);
@@ -309,7 +316,7 @@ void FitsTheWardScreen(CaseContext& c) {
 void AboutShowsTheSuiteTexts(CaseContext& c) {
     Click(FindControl(c.app, kAboutId));
     Settle(c.app);
-    ExpectMessageBox(c, kAboutText, L"关于临床工具箱", MB_ICONINFORMATION);
+    ExpectMessageBox(c, WithToolCount(kAboutText).c_str(), L"关于临床工具箱", MB_ICONINFORMATION);
     ExpectFocusOn(c, SearchBox(c), "the search box after the About box");
 }
 
@@ -339,7 +346,7 @@ void PaintsTheFamilyLook(CaseContext& c) {
     const TextLook title = {L"Microsoft YaHei UI", -27, FW_BOLD, kWhite, kHeader, 0x8024};
     Expect(c, RegionShowsText(c.app, RECT{26, 12, 496, 50}, kTitle, title), "the header does not show the title");
     const TextLook subtitle = {L"Microsoft YaHei UI", -14, FW_NORMAL, RGB(0xD6, 0xEC, 0xF6), kHeader, 0x8024};
-    Expect(c, RegionShowsText(c.app, RECT{28, 48, 734, 76}, kSubtitle, subtitle),
+    Expect(c, RegionShowsText(c.app, RECT{28, 48, 734, 76}, WithToolCount(kSubtitle).c_str(), subtitle),
            "the header does not show the number of tools");
     const TextLook web = {L"Microsoft YaHei UI", -12, FW_NORMAL, RGB(0xBE, 0xDC, 0xEB), kHeader, 0x8026};
     Expect(c, RegionShowsText(c.app, RECT{520, 8, 734, 34}, L"www.tolmmed.example", web),
