@@ -22,7 +22,7 @@ const wchar_t kLauncherWindowClass[] = L"TolmMedSuiteWnd";
 // As the tools' window: caption, system menu, minimize box; no sizing.
 constexpr DWORD kLauncherWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-struct FontSpec {
+struct FontRow {
     HFONT LauncherFonts::*font;
     int height;
     int weight;
@@ -30,14 +30,14 @@ struct FontSpec {
 
 // The tools' title, caption, button and small fonts, and three for the
 // search box and the list.
-constexpr FontSpec kFontSpecs[] = {
+constexpr FontRow kFontRows[] = {
     {&LauncherFonts::titleFont, -27, FW_BOLD},      {&LauncherFonts::captionFont, -14, FW_NORMAL},
     {&LauncherFonts::searchFont, -17, FW_NORMAL},   {&LauncherFonts::categoryFont, -14, FW_BOLD},
     {&LauncherFonts::rowTitleFont, -15, FW_NORMAL}, {&LauncherFonts::buttonFont, -15, FW_NORMAL},
     {&LauncherFonts::smallFont, -12, FW_NORMAL},
 };
 
-struct ControlSpec {
+struct ControlRow {
     const wchar_t* className;
     DWORD exStyle;
     DWORD style;
@@ -53,10 +53,10 @@ constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
 constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE |
                              LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
-const ControlSpec kSearchSpec = {L"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, kSearchEditBox,
+const ControlRow kSearchControl = {L"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, kSearchEditBox,
                                  LAUNCHER_SEARCH_ID, &LauncherFonts::searchFont, L""};
-const ControlSpec kListSpec = {L"LISTBOX", 0, kListStyle, kToolListBox, LAUNCHER_LIST_ID, nullptr, L""};
-const ControlSpec kButtonSpecs[] = {
+const ControlRow kListControl = {L"LISTBOX", 0, kListStyle, kToolListBox, LAUNCHER_LIST_ID, nullptr, L""};
+const ControlRow kButtonControls[] = {
     {L"BUTTON", 0, kButtonStyle, kOpenButtonBox, CMD_OPEN_TOOL, nullptr, kOpenButtonCaption},
     {L"BUTTON", 0, kButtonStyle, kLauncherAboutButtonBox, CMD_LAUNCHER_ABOUT, nullptr, kLauncherAboutButtonCaption},
 };
@@ -95,11 +95,11 @@ constexpr KeyRoute kKeyRoutes[] = {
 constexpr WPARAM kFirstTypedCharacter = 0x20;
 
 void CreateLauncherFonts(LauncherFonts* fonts) {
-    for (const FontSpec& row : kFontSpecs)
+    for (const FontRow& row : kFontRows)
         fonts->*row.font = CreateWindowFont(kInterfaceFace, row.height, row.weight);
 }
 
-HWND CreateControl(const LauncherState& launcher, const ControlSpec& row) {
+HWND CreateControl(const LauncherState& launcher, const ControlRow& row) {
     HWND control = CreateWindowExW(row.exStyle, row.className, row.text, row.style, row.box.x, row.box.y,
                                    row.box.width, row.box.height, launcher.mainWindow,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), launcher.instance,
@@ -111,10 +111,10 @@ HWND CreateControl(const LauncherState& launcher, const ControlSpec& row) {
 LRESULT OnCreate(HWND window) {
     LauncherState& launcher = CurrentLauncher();
     launcher.mainWindow = window;
-    launcher.searchEdit = CreateControl(launcher, kSearchSpec);
+    launcher.searchEdit = CreateControl(launcher, kSearchControl);
     SendMessageW(launcher.searchEdit, EM_SETLIMITTEXT, kSearchTextCapacity - 1, 0);
-    launcher.toolList = CreateControl(launcher, kListSpec);
-    for (const ControlSpec& button : kButtonSpecs) CreateControl(launcher, button);
+    launcher.toolList = CreateControl(launcher, kListControl);
+    for (const ControlRow& button : kButtonControls) CreateControl(launcher, button);
     FormatLauncherSubtitle(kToolCatalogueCount, launcher.subtitle, kLauncherSubtitleCapacity);
     OnSearchChanged();
     return 0;
