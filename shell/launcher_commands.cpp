@@ -4,6 +4,7 @@
 
 #include "engine/text.h"
 #include "engine/tool_catalogue.h"
+#include "shell/launcher_layout.h"
 #include "shell/launcher_state.h"
 #include "shell/sibling_program.h"
 
@@ -18,7 +19,9 @@ int ShownTools(const LauncherState& launcher) {
 
 void SetStatus(LauncherState& launcher, const wchar_t* text) {
     CopyCut(launcher.statusText, kLauncherStatusCapacity, text);
-    InvalidateRect(launcher.mainWindow, nullptr, FALSE);
+    const Box& box = kLauncherStatusBox;
+    const RECT status = {box.x, box.y, box.x + box.width, box.y + box.height};
+    InvalidateRect(launcher.mainWindow, &status, FALSE);
 }
 
 void FillList(LauncherState& launcher) {

@@ -19,8 +19,10 @@ namespace {
 
 const wchar_t kLauncherWindowClass[] = L"TolmMedSuiteWnd";
 
-// As the tools' window: caption, system menu, minimize box; no sizing.
-constexpr DWORD kLauncherWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// As the tools' window: caption, system menu, minimize box; no sizing. The
+// list is repainted on every key typed: the window paints around its
+// controls, never under them, so nothing flickers.
+constexpr DWORD kLauncherWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 struct FontRow {
     HFONT LauncherFonts::*font;

@@ -155,6 +155,10 @@ void SearchNarrowsTheList(CaseContext& c) {
                row.rows.empty() ? "shown" : "hidden");
         ExpectStatus(c, row.status);
     }
+    // With nothing to list, the panel says so.
+    const TextLook noMatch = {L"Microsoft YaHei UI", -14, FW_NORMAL, kMuted, kWhite, 0x8025};
+    Expect(c, RegionShowsText(c.app, RECT{21, 147, 739, 267}, L"没有找到匹配的工具", noMatch),
+           "the empty list does not say that nothing matched");
 }
 
 // Up and Down from the search box and in the list pass over headings; the
