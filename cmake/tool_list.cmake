@@ -32,21 +32,43 @@ foreach(line IN LISTS tool_lines)
   set(PERAVIN_TOOL_SOURCE_${program} ${tool_source_of_${symbol}})
 endforeach()
 
-# peravin_package_list(OUTPUT PROGRAM...): a build step that writes the
-# package list of these programs, one line each: "exe|title|category", the
-# texts read from each ToolDef (cmake/write_package_list.cmake).
+# The launcher, the suite's front door: its program name as its texts file
+# gives it (kLauncherProgram), and that file, which holds its title too.
+set(PERAVIN_LAUNCHER_TEXTS ${PROJECT_SOURCE_DIR}/shell/launcher_texts.cpp)
+set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PERAVIN_LAUNCHER_TEXTS})
+file(STRINGS ${PERAVIN_LAUNCHER_TEXTS} launcher_line REGEX "^const char kLauncherProgram\\[\\] = \"")
+if(NOT launcher_line MATCHES "= \"([A-Za-z0-9_]+)\"")
+  message(FATAL_ERROR "shell/launcher_texts.cpp: no kLauncherProgram")
+endif()
+set(PERAVIN_LAUNCHER ${CMAKE_MATCH_1})
+if(PERAVIN_LAUNCHER IN_LIST PERAVIN_TOOLS)
+  message(FATAL_ERROR "the launcher ${PERAVIN_LAUNCHER} has the name of a tool")
+endif()
+
+# peravin_package_list(OUTPUT [LAUNCHER] PROGRAM...): a build step that
+# writes the package list, one line per program: "exe|title|category". The
+# launcher comes first, with its title and no category; then the tools, by
+# category in the suite's order (kToolCategories) and in list order within
+# one, their texts read from each ToolDef (cmake/write_package_list.cmake).
 function(peravin_package_list output)
+  set(programs ${ARGN})
+  set(launcher "")
+  if(programs AND "${ARGV1}" STREQUAL "LAUNCHER")
+    list(REMOVE_AT programs 0)
+    set(launcher "${PERAVIN_LAUNCHER}=${PERAVIN_LAUNCHER_TEXTS}")
+  endif()
   set(entries "")
   set(sources "")
-  foreach(program IN LISTS ARGN)
+  foreach(program IN LISTS programs)
     list(APPEND entries "${program}=${PERAVIN_TOOL_SOURCE_${program}}")
     list(APPEND sources ${PERAVIN_TOOL_SOURCE_${program}})
   endforeach()
   string(REPLACE ";" "," entries "${entries}")
+  set(categories ${PROJECT_SOURCE_DIR}/engine/tool_catalogue.cpp)
   add_custom_command(OUTPUT ${output}
-    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} "-DENTRIES=${entries}"
-            -P ${PROJECT_SOURCE_DIR}/cmake/write_package_list.cmake
-    DEPENDS ${sources} ${PROJECT_SOURCE_DIR}/cmake/write_package_list.cmake
+    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} "-DENTRIES=${entries}" "-DLAUNCHER=${launcher}"
+            -DCATEGORIES=${categories} -P ${PROJECT_SOURCE_DIR}/cmake/write_package_list.cmake
+    DEPENDS ${sources} ${categories} ${PERAVIN_LAUNCHER_TEXTS} ${PROJECT_SOURCE_DIR}/cmake/write_package_list.cmake
     COMMENT "Writing the package list")
   add_custom_target(package_list ALL DEPENDS ${output})
 endfunction()

@@ -1,8 +1,35 @@
-# Writes the package list: one line per program, "exe|title|category", with
-# the title and category as its ToolDef gives them (".title = L"..."").
-#   cmake -DOUTPUT=FILE -DENTRIES=PROGRAM=SOURCE,... -P write_package_list.cmake
+# Writes the package list: one line per program, "exe|title|category". The
+# launcher, when given, comes first with its title and an empty category;
+# then the tools, by category in the suite's order and in list order within
+# one, with the title and category as each ToolDef gives them
+# (".title = L"..."").
+#   cmake -DOUTPUT=FILE -DENTRIES=PROGRAM=SOURCE,... [-DLAUNCHER=PROGRAM=TEXTS]
+#         -DCATEGORIES=engine/tool_catalogue.cpp -P write_package_list.cmake
+cmake_minimum_required(VERSION 3.25)
 string(REPLACE "," ";" entries "${ENTRIES}")
+
+# The suite's categories in order: the strings of kToolCategories.
+file(READ ${CATEGORIES} catalogue)
+if(NOT catalogue MATCHES "kToolCategories\\[\\] = {([^}]*)}")
+  message(FATAL_ERROR "${CATEGORIES}: no kToolCategories")
+endif()
+string(REGEX MATCHALL "L\"[^\"]*\"" categories "${CMAKE_MATCH_1}")
+list(TRANSFORM categories REPLACE "^L\"(.*)\"$" "\\1")
+
 set(text "")
+if(LAUNCHER)
+  string(REGEX MATCH "^([^=]+)=(.+)$" matched "${LAUNCHER}")
+  set(program ${CMAKE_MATCH_1})
+  file(READ ${CMAKE_MATCH_2} source)
+  if(NOT source MATCHES "\nconst wchar_t kLauncherTitle\\[\\] = L\"([^\"]*)\";")
+    message(FATAL_ERROR "${CMAKE_MATCH_2}: no kLauncherTitle")
+  endif()
+  string(APPEND text "${program}.exe|${CMAKE_MATCH_1}|\n")
+endif()
+
+foreach(category IN LISTS categories)
+  set(lines_${category} "")
+endforeach()
 foreach(entry IN LISTS entries)
   string(REGEX MATCH "^([^=]+)=(.+)$" matched "${entry}")
   set(program ${CMAKE_MATCH_1})
@@ -14,8 +41,15 @@ foreach(entry IN LISTS entries)
     endif()
     set(${field} ${CMAKE_MATCH_1})
   endforeach()
-  string(APPEND text "${program}.exe|${title}|${category}\n")
+  if(NOT category IN_LIST categories)
+    message(FATAL_ERROR "${path}: category ${category} is not one of the suite's")
+  endif()
+  string(APPEND lines_${category} "${program}.exe|${title}|${category}\n")
 endforeach()
+foreach(category IN LISTS categories)
+  string(APPEND text "${lines_${category}}")
+endforeach()
+
 file(WRITE ${OUTPUT}.new "${text}")
 file(COPY_FILE ${OUTPUT}.new ${OUTPUT} ONLY_IF_DIFFERENT)
 file(REMOVE ${OUTPUT}.new)

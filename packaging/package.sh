@@ -6,7 +6,10 @@
 #   packaging/package.sh [--build DIR] [--out DIR] [--version X.Y.Z]
 # Defaults: build/windows (after `cmake --build --preset windows`), dist/, and
 # the version that the build took from project(VERSION). The programs are
-# those in the build's programs.txt ("exe|title", one a line).
+# those in the build's programs.txt ("exe|title|category", one a line): the
+# launcher, which has no category, first; then the tools, category by
+# category. The zip and its read-me start with the launcher and list the
+# tools under their categories.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/windows out=$root/dist version=""
@@ -48,20 +51,50 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 suite="TolmMed Suite"
 mkdir "$work/$suite"
-listing=""
-while IFS='|' read -r exe title || [ -n "$exe" ]; do
-  [ -n "$exe" ] || continue
+# The launchers (no category) and the tools, each as "exe|title".
+launchers=() tools=()
+listing="" category_listed=""
+while IFS= read -r line || [ -n "$line" ]; do
+  [ -n "$line" ] || continue
+  [ "${line//[!|]/}" = "||" ] ||
+    { echo "not an \"exe|title|category\" line in $programs: $line" >&2; exit 65; }
+  IFS='|' read -r exe title category <<<"$line"
   cp "$build/$exe" "$work/$suite/" || { echo "missing program: $build/$exe" >&2; exit 66; }
+  if [ -z "$category" ]; then
+    launchers+=("$exe|$title")
+    continue
+  fi
+  tools+=("$exe|$title")
+  if [ "$category" != "$category_listed" ]; then
+    listing+=$'\n'"  【$category】"$'\n'
+    category_listed=$category
+  fi
   listing+="    $exe    $title"$'\n'
 done <"$programs"
+for entry in "${launchers[@]}"; do
+  listing="    ${entry%%|*}    ${entry#*|}"$'\n'"$listing"
+done
 
 # The read-me as Notepad on a Chinese Windows reads it: UTF-8 with a
-# byte-order mark, lines ended by CR LF.
+# byte-order mark, lines ended by CR LF. The lines from "@LAUNCHER@" to
+# "@END@" are written once per launcher, with its @EXE@ and @TITLE@.
 {
   printf '\xEF\xBB\xBF'
+  block=() in_block=""
   while IFS= read -r line; do
-    if [ "$line" = "@PROGRAMS@" ]; then printf '%s' "$listing"
-    else printf '%s\n' "${line//@VERSION@/$version}"; fi
+    line=${line//@VERSION@/$version}
+    if [ "$line" = "@LAUNCHER@" ]; then in_block=1; block=()
+    elif [ "$line" = "@END@" ]; then
+      in_block=""
+      for entry in "${launchers[@]}"; do
+        for text in "${block[@]}"; do
+          text=${text//@EXE@/${entry%%|*}}
+          printf '%s\n' "${text//@TITLE@/${entry#*|}}"
+        done
+      done
+    elif [ -n "$in_block" ]; then block+=("$line")
+    elif [ "$line" = "@PROGRAMS@" ]; then printf '%s' "$listing"
+    else printf '%s\n' "$line"; fi
   done <"$root/packaging/README.zh.txt.in"
 } | sed 's/$/\r/' >"$work/$suite/README.txt"
 
@@ -75,7 +108,10 @@ cd "$work"
 # it fails the package.
 WINDOWS_LANGUAGE=zh_CN wixl -a x64 -o suite.msi suite.wxs 2>wixl.log || { cat wixl.log >&2; exit 1; }
 [ ! -s wixl.log ] || { echo "wixl:" >&2; cat wixl.log >&2; exit 1; }
-zip -q -r -X suite.zip "$suite"
+# The archive lists the launcher first, then the read-me, then the tools.
+entries=("$suite/")
+for entry in "${launchers[@]}" README.txt "${tools[@]}"; do entries+=("$suite/${entry%%|*}"); done
+zip -q -X suite.zip "${entries[@]}"
 mv suite.msi "$msi"
 mv suite.zip "$zip"
 echo "$msi"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes a picture of the main window after one calculation with the default
-# inputs, on a virtual display of its own, and writes it as PNG:
+# Takes a picture of a program's window on a virtual display of its own, a
+# tool's after one calculation with the default inputs, the launcher's
+# (TolmMedSuite.exe) as it opens, and writes it as PNG:
 #   scripts/screenshot.sh OUT.png [PROGRAM.exe]   (default Peravin.exe)
 # Needs the windows preset built (build/windows), Wine, Xvfb and ImageMagick.
 set -euo pipefail

@@ -4,7 +4,7 @@
 #   source scripts/wine_env.sh
 #   wine_prefix_new            # sets WINEPREFIX to a fresh prefix
 #   wine_prefix_prepare        # sets up the prefix already in WINEPREFIX
-#   xvfb_start                 # sets DISPLAY to a new Xvfb display
+#   xvfb_start [WIDTHxHEIGHT]  # sets DISPLAY to a new Xvfb display (1280x900)
 #   wine_run prog.exe args...  # runs a program in the prefix
 #   wine_cleanup               # stops the server, the display, removes the prefix
 
@@ -35,6 +35,11 @@ wine_prefix_prepare() {
   mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
   cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   "$WINESERVER" -w
+  # Wine links the user's desktop folder to the Linux home; a folder of its
+  # own keeps the shortcuts an installer puts there inside the prefix.
+  local desktop
+  desktop=$WINEPREFIX/drive_c/users/$(id -un)/Desktop
+  if [ -L "$desktop" ]; then rm "$desktop" && mkdir "$desktop"; fi
 }
 
 # The local application-data folder of the prefix, on the Linux side.
@@ -47,7 +52,7 @@ xvfb_start() {
   local fifo n
   fifo=$(mktemp -u /tmp/peravin-xvfb.XXXXXX)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x900}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   _xvfb_pid=$!
   read -r n <"$fifo"
   rm -f "$fifo"

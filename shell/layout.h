@@ -26,10 +26,17 @@ constexpr int kTrackHeight = 780;
 
 // ---- Header band: title, category and subtitle, the maker's web address ----
 
+// Every window of the suite has this band; only its two text boxes differ.
+struct HeaderBandLayout {
+    Box title;
+    Box subtitle;
+};
+
 constexpr int kHeaderBottom = 88;
 constexpr int kAccentStripWidth = 8;
 constexpr Box kTitleBox = BoxFromEdges(26, 12, 726, 50);
 constexpr Box kSubtitleBox = BoxFromEdges(28, 48, 748, 76);
+constexpr HeaderBandLayout kHeaderBand = {kTitleBox, kSubtitleBox};
 // The web address keeps to the right edge, whatever the client width.
 constexpr int kWebAddressTop = 8;
 constexpr int kWebAddressBottom = 34;

@@ -28,15 +28,15 @@ struct FontSpec {
     int weight;
 };
 
-constexpr FontSpec kFontSpecs[] = {
-    {&ShellFonts::titleFont, L"Microsoft YaHei UI", -27, FW_BOLD},
-    {&ShellFonts::captionFont, L"Microsoft YaHei UI", -14, FW_NORMAL},
-    {&ShellFonts::labelFont, L"Microsoft YaHei UI", -14, FW_NORMAL},
-    {&ShellFonts::inputFont, L"Microsoft YaHei UI", -15, FW_NORMAL},
-    {&ShellFonts::verdictFont, L"Microsoft YaHei UI", -21, FW_BOLD},
-    {&ShellFonts::resultFont, L"Consolas", -15, FW_NORMAL},
-    {&ShellFonts::buttonFont, L"Microsoft YaHei UI", -15, FW_NORMAL},
-    {&ShellFonts::smallFont, L"Microsoft YaHei UI", -12, FW_NORMAL},
+const FontSpec kFontSpecs[] = {
+    {&ShellFonts::titleFont, kInterfaceFace, -27, FW_BOLD},
+    {&ShellFonts::captionFont, kInterfaceFace, -14, FW_NORMAL},
+    {&ShellFonts::labelFont, kInterfaceFace, -14, FW_NORMAL},
+    {&ShellFonts::inputFont, kInterfaceFace, -15, FW_NORMAL},
+    {&ShellFonts::verdictFont, kInterfaceFace, -21, FW_BOLD},
+    {&ShellFonts::resultFont, kFixedWidthFace, -15, FW_NORMAL},
+    {&ShellFonts::buttonFont, kInterfaceFace, -15, FW_NORMAL},
+    {&ShellFonts::smallFont, kInterfaceFace, -12, FW_NORMAL},
 };
 
 // One child control: class, styles, place, id and font (none for the
@@ -97,10 +97,7 @@ constexpr CommandRoute kCommandRoutes[] = {
 };
 
 void CreateShellFonts(ShellFonts* fonts) {
-    for (const FontSpec& row : kFontSpecs)
-        fonts->*row.font = CreateFontW(row.height, 0, 0, 0, row.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                       DEFAULT_PITCH | FF_DONTCARE, row.face);
+    for (const FontSpec& row : kFontSpecs) fonts->*row.font = CreateWindowFont(row.face, row.height, row.weight);
 }
 
 HWND CreateControl(const ShellState& shell, const ControlSpec& row, const wchar_t* text) {

@@ -6,9 +6,6 @@
 
 namespace {
 
-// No text here ever wraps.
-constexpr UINT kTextFlags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
-
 struct Panel {
     const PanelLayout& layout;
     const wchar_t* captionText;
@@ -19,27 +16,12 @@ const Panel kPanels[] = {
     {kResultPanel, L"计算结果"},
 };
 
-struct ButtonScheme {
-    COLORREF fill;
-    COLORREF pressedFill;
-    COLORREF border;
-    COLORREF caption;
-};
-
-constexpr ButtonScheme kCalculateScheme = {kCalculateFill, kCalculatePressedFill, kCalculateBorder, kWhite};
-constexpr ButtonScheme kPlainScheme = {kWhite, kButtonPressedFill, kButtonBorder, kTextColour};
-
 void DrawHeader(HDC dc, int width, const ShellState& shell) {
     const ToolDef& tool = *shell.tool;
-    FillBox(dc, BoxFromEdges(0, 0, width, kHeaderBottom), kHeaderColour);
-    FillBox(dc, BoxFromEdges(0, 0, kAccentStripWidth, kHeaderBottom), kAccentColour);
-    DrawTextBox(dc, kTitleBox, tool.title, kWhite, shell.fonts.titleFont, 0);
     wchar_t subtitle[kSubtitleLineCapacity];
     FormatSubtitleLine(tool, subtitle, kSubtitleLineCapacity);
-    DrawTextBox(dc, kSubtitleBox, subtitle, kSubtitleColour, shell.fonts.captionFont, 0);
-    const Box webAddress = BoxFromEdges(width - kWebAddressLeftFromRight, kWebAddressTop,
-                                        width - kWebAddressRightFromRight, kWebAddressBottom);
-    DrawTextBox(dc, webAddress, kWebAddress, kWebAddressColour, shell.fonts.smallFont, DT_RIGHT);
+    const HeaderBandFonts fonts = {shell.fonts.titleFont, shell.fonts.captionFont, shell.fonts.smallFont};
+    DrawHeaderBand(dc, width, kHeaderBand, tool.title, subtitle, fonts);
 }
 
 void DrawPanels(HDC dc, const ShellState& shell) {
@@ -75,33 +57,6 @@ COLORREF StaticTextColour(const ShellState& shell, HWND control) {
 
 }  // namespace
 
-void FillBox(HDC dc, const Box& box, COLORREF colour) {
-    RECT rect = {box.x, box.y, box.x + box.width, box.y + box.height};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
-void FrameBox(HDC dc, const Box& box, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    Rectangle(dc, box.x, box.y, box.x + box.width, box.y + box.height);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
-}
-
-void DrawTextBox(HDC dc, const Box& box, const wchar_t* text, COLORREF colour, HFONT font,
-                 UINT extraFlags) {
-    RECT rect = {box.x, box.y, box.x + box.width, box.y + box.height};
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    DrawTextW(dc, text, -1, &rect, kTextFlags | extraFlags);
-    SelectObject(dc, oldFont);
-}
-
 void PaintMainWindow(HWND window) {
     const ShellState& shell = CurrentShell();
     PAINTSTRUCT paint;
@@ -116,15 +71,7 @@ void PaintMainWindow(HWND window) {
 }
 
 void DrawOwnerButton(const DRAWITEMSTRUCT& item) {
-    const ButtonScheme& scheme = item.CtlID == CMD_CALCULATE ? kCalculateScheme : kPlainScheme;
-    bool pressed = (item.itemState & ODS_SELECTED) != 0;
-    Box box = BoxFromEdges(item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom);
-    FillBox(item.hDC, box, pressed ? scheme.pressedFill : scheme.fill);
-    FrameBox(item.hDC, box, scheme.border);
-    wchar_t caption[64];
-    caption[0] = L'\0';
-    GetWindowTextW(item.hwndItem, caption, 64);
-    DrawTextBox(item.hDC, box, caption, scheme.caption, CurrentShell().fonts.buttonFont, DT_CENTER);
+    DrawButtonFace(item, item.CtlID == CMD_CALCULATE, CurrentShell().fonts.buttonFont);
 }
 
 HBRUSH ColorControl(UINT message, HDC dc, HWND control) {

@@ -4,15 +4,7 @@
 
 #include <windows.h>
 
-#include "shell/layout.h"
-
-// Each makes its brush or pen for this one call and deletes it afterwards.
-void FillBox(HDC dc, const Box& box, COLORREF colour);
-void FrameBox(HDC dc, const Box& box, COLORREF colour);
-// Single line, vertically centred, ellipsis at the end, transparent background;
-// extraFlags adds DT_RIGHT or DT_CENTER.
-void DrawTextBox(HDC dc, const Box& box, const wchar_t* text, COLORREF colour, HFONT font,
-                 UINT extraFlags);
+#include "shell/drawing.h"
 
 // WM_PAINT: the whole picture, whatever the update region.
 void PaintMainWindow(HWND window);

@@ -42,18 +42,24 @@ void BuildClipboardText(const ToolDef& tool, const wchar_t* clipText, wchar_t* o
     FormatCut(out, capacity, L"%ls\r\n%ls", tool.title, clipText);
 }
 
+void AppendAboutClosing(wchar_t* out, int capacity) {
+    AppendFormatCut(out, capacity,
+                    L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
+                    L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n"
+                    L"\r\n"
+                    L"版本 V1.0    官网：%ls",
+                    kWebAddress);
+}
+
 void BuildAboutText(const ToolDef& tool, wchar_t* out, int capacity) {
     FormatCut(out, capacity,
               L"%ls\r\n"
               L"\r\n"
               L"分类：%ls\r\n"
               L"参考依据：%ls\r\n"
-              L"\r\n"
-              L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
-              L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n"
-              L"\r\n"
-              L"版本 V1.0    官网：%ls",
-              tool.title, tool.category, tool.basis, kWebAddress);
+              L"\r\n",
+              tool.title, tool.category, tool.basis);
+    AppendAboutClosing(out, capacity);
 }
 
 void FormatBasisLine(const ToolDef& tool, wchar_t* out, int capacity) {

@@ -46,6 +46,10 @@ void BuildClipboardText(const ToolDef& tool, const wchar_t* clipText, wchar_t* o
 
 void BuildAboutText(const ToolDef& tool, wchar_t* out, int capacity);
 
+// Appends what closes every About box of the suite: the disclaimer lines,
+// the version and the web address.
+void AppendAboutClosing(wchar_t* out, int capacity);
+
 // "参考依据：%ls" with the tool's basis.
 void FormatBasisLine(const ToolDef& tool, wchar_t* out, int capacity);
 

@@ -4,20 +4,13 @@
 
 namespace {
 
-const wchar_t kMainWindowClass[] = L"TolmMedToolWnd";
+// A tool's window, and the launcher's.
+const wchar_t* const kMainWindowClasses[] = {L"TolmMedToolWnd", L"TolmMedSuiteWnd"};
 constexpr DWORD kPollStepMs = 10;
 
 DWORD Now() { return GetTickCount(); }
 
 bool TimedOut(DWORD start, DWORD timeoutMs) { return Now() - start > timeoutMs; }
-
-std::wstring WindowsPath(const wchar_t* path) {
-    std::wstring result = path;
-    if (result.empty() || result[0] != L'/') return result;
-    for (wchar_t& c : result)
-        if (c == L'/') c = L'\\';
-    return L"Z:" + result;
-}
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = L"";
@@ -31,24 +24,34 @@ DWORD ProcessOf(HWND window) {
     return process;
 }
 
+// A visible top-level window of the class; of the process unless it is 0,
+// with the caption unless it is null.
 struct TopLevelSearch {
     DWORD process;
     const wchar_t* className;
+    const wchar_t* caption;
     HWND found;
 };
 
 BOOL CALLBACK MatchTopLevel(HWND window, LPARAM data) {
     TopLevelSearch* search = reinterpret_cast<TopLevelSearch*>(data);
-    if (ProcessOf(window) != search->process || !IsWindowVisible(window)) return TRUE;
-    if (ClassOf(window) != search->className) return TRUE;
+    if (search->process && ProcessOf(window) != search->process) return TRUE;
+    if (!IsWindowVisible(window) || ClassOf(window) != search->className) return TRUE;
+    if (search->caption && ReadText(window) != search->caption) return TRUE;
     search->found = window;
     return FALSE;
 }
 
-HWND FindTopLevel(DWORD process, const wchar_t* className) {
-    TopLevelSearch search = {process, className, nullptr};
+HWND FindTopLevel(DWORD process, const wchar_t* className, const wchar_t* caption = nullptr) {
+    TopLevelSearch search = {process, className, caption, nullptr};
     EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND FindMainWindow(DWORD process) {
+    for (const wchar_t* className : kMainWindowClasses)
+        if (HWND window = FindTopLevel(process, className)) return window;
+    return nullptr;
 }
 
 std::vector<HWND> ChildrenOf(HWND parent) {
@@ -80,20 +83,33 @@ LPARAM CentreOf(HWND control) {
     return ClientPoint(rect.right / 2, rect.bottom / 2);
 }
 
+// The edit box the fence uses: a tool's result box, or else the first
+// edit box of the window (the launcher's search box).
+HWND FenceBox(const App& app) {
+    if (HWND box = FindControl(app, 3000)) return box;
+    for (HWND child : ChildrenOf(app.window))
+        if (_wcsicmp(ClassOf(child).c_str(), L"Edit") == 0) return child;
+    return nullptr;
+}
+
 // A posted message that goes behind everything posted before it; once its
-// effect shows, all earlier posted messages have been handled.
+// effect shows, all earlier posted messages have been handled. The box's
+// own text limit is put back afterwards.
 void Fence(const App& app) {
     static DWORD mark = 0x00100000;
-    HWND box = FindControl(app, 3000);
-    if (!box) return;
+    HWND box = FenceBox(app);
+    DWORD_PTR limit = 0;
+    if (!box || !SendMessageTimeoutW(box, EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL, 1000, &limit)) return;
+    const DWORD_PTR ownLimit = limit;
     ++mark;
     PostMessageW(box, EM_SETLIMITTEXT, mark, 0);
     DWORD start = Now();
     while (!TimedOut(start, 5000)) {
-        DWORD_PTR limit = 0;
-        if (SendMessageTimeoutW(box, EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL, 1000, &limit) && limit == mark) return;
+        if (SendMessageTimeoutW(box, EM_GETLIMITTEXT, 0, 0, SMTO_NORMAL, 1000, &limit) && limit == mark) break;
         Sleep(kPollStepMs);
     }
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(box, EM_SETLIMITTEXT, ownLimit, 0, SMTO_NORMAL, 1000, &ignored);
 }
 
 bool NeedsPainting(HWND window) {
@@ -259,6 +275,14 @@ void ReadMessageBox(HWND box, MessageBoxSeen* seen) {
 
 // ---- The program under test ----
 
+std::wstring WindowsPath(const wchar_t* path) {
+    std::wstring result = path;
+    if (result.empty() || result[0] != L'/') return result;
+    for (wchar_t& c : result)
+        if (c == L'/') c = L'\\';
+    return L"Z:" + result;
+}
+
 bool LaunchApp(const wchar_t* exePath, App* app) {
     *app = App{};
     std::wstring path = WindowsPath(exePath);
@@ -271,7 +295,7 @@ bool LaunchApp(const wchar_t* exePath, App* app) {
     DWORD start = Now();
     while (!app->window && !TimedOut(start, 20000)) {
         if (WaitForSingleObject(app->process.hProcess, 0) == WAIT_OBJECT_0) return false;
-        app->window = FindTopLevel(app->process.dwProcessId, kMainWindowClass);
+        app->window = FindMainWindow(app->process.dwProcessId);
         if (!app->window) Sleep(kPollStepMs);
     }
     if (!app->window) return false;
@@ -374,6 +398,64 @@ void PressKey(const App& app, UINT virtualKey) {
     PostKeyDown(target, virtualKey);
     LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
     PostMessageW(target, WM_KEYUP, virtualKey, scan | 1 | 0xC0000000);
+}
+
+void TypeText(HWND control, const wchar_t* text) {
+    for (const wchar_t* c = text; *c; ++c) PostMessageW(control, WM_CHAR, *c, 1);
+}
+
+void DoubleClickAt(HWND control, int x, int y) {
+    LPARAM point = ClientPoint(x, y);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(control, WM_LBUTTONUP, 0, point);
+    PostMessageW(control, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
+    PostMessageW(control, WM_LBUTTONUP, 0, point);
+}
+
+void ClickAt(HWND control, int x, int y) {
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(x, y));
+    PostMessageW(control, WM_LBUTTONUP, 0, ClientPoint(x, y));
+}
+
+// ---- List boxes ----
+
+std::vector<std::wstring> ReadListItems(HWND list) {
+    std::vector<std::wstring> items;
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 2000, &count)) return items;
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_NORMAL, 2000, &length);
+        std::wstring text(length + 1, L'\0');
+        DWORD_PTR copied = 0;
+        SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]), SMTO_NORMAL, 2000, &copied);
+        text.resize(copied == static_cast<DWORD_PTR>(LB_ERR) ? 0 : copied);
+        items.push_back(text);
+    }
+    return items;
+}
+
+int ListSelection(HWND list) {
+    DWORD_PTR selected = static_cast<DWORD_PTR>(LB_ERR);
+    SendMessageTimeoutW(list, LB_GETCURSEL, 0, 0, SMTO_NORMAL, 2000, &selected);
+    return static_cast<int>(static_cast<LRESULT>(selected));
+}
+
+// ---- Other programs' windows ----
+
+HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeoutMs) {
+    DWORD start = Now();
+    HWND window = nullptr;
+    while (!(window = FindTopLevel(0, className, caption)) && !TimedOut(start, timeoutMs)) Sleep(kPollStepMs);
+    return window;
+}
+
+bool CloseWindowAndWait(HWND window) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, ProcessOf(window));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    bool ended = process && WaitForSingleObject(process, 10000) == WAIT_OBJECT_0;
+    if (process) CloseHandle(process);
+    return ended;
 }
 
 // ---- Message boxes ----

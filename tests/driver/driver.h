@@ -17,6 +17,10 @@ struct App {
     HWND window;
 };
 
+// A Unix path as Windows programs reach it (through Z:); a Windows path as
+// it is.
+std::wstring WindowsPath(const wchar_t* path);
+
 // Starts exePath (a Windows path, or a Unix one that is reached through Z:)
 // and waits for its main window. False when no window came.
 bool LaunchApp(const wchar_t* exePath, App* app);
@@ -57,6 +61,28 @@ HWND FocusedWindow(const App& app);
 void PostKeyDown(HWND target, UINT virtualKey);
 // A key pressed by the user: goes to the window with the focus.
 void PressKey(const App& app, UINT virtualKey);
+
+// Characters typed into the control, one WM_CHAR each, as the keyboard
+// (or an input method) sends them.
+void TypeText(HWND control, const wchar_t* text);
+// A click and a double click with the left button at client (x, y).
+void ClickAt(HWND control, int x, int y);
+void DoubleClickAt(HWND control, int x, int y);
+
+// ---- List boxes ----
+
+// The texts of a list box's items, in order.
+std::vector<std::wstring> ReadListItems(HWND list);
+// The selected item's index, or -1.
+int ListSelection(HWND list);
+
+// ---- Other programs' windows ----
+
+// Waits for a visible top-level window of the class with this caption, of
+// any process; null when none came.
+HWND WaitForWindow(const wchar_t* className, const wchar_t* caption, DWORD timeoutMs = 20000);
+// Closes it as the close button would and waits for its process to end.
+bool CloseWindowAndWait(HWND window);
 
 // ---- Message boxes ----
 

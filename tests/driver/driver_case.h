@@ -11,6 +11,7 @@
 #include "tests/driver/driver.h"
 
 struct CaseContext {
+    const wchar_t* exePath;  // the program under test, as the driver was given it
     App app;
     int failures;
     std::vector<std::string> notes;

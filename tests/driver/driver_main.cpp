@@ -42,6 +42,7 @@ void FinishCase(CaseContext& c) {
 
 bool RunCase(const DriverCase& driverCase, const wchar_t* exePath) {
     CaseContext c{};
+    c.exePath = exePath;
     if (Expect(c, LaunchApp(exePath, &c.app), "the program did not start or showed no window")) {
         driverCase.run(c);
         FinishCase(c);

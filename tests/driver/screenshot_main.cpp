@@ -1,5 +1,6 @@
-// Starts Peravin.exe, calculates once with the default inputs, saves a
-// picture of the whole window and closes it:
+// Starts a program, lets a tool calculate once with its default inputs (the
+// launcher shows its list as it opens), saves a picture of the whole window
+// and closes it:
 //     peravin_screenshot.exe PATH\Peravin.exe OUT.bmp
 #include <cstdio>
 
@@ -12,12 +13,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     App app;
     if (!LaunchApp(argv[1], &app)) {
-        printf("Peravin did not show its window\n");
+        printf("the program did not show its window\n");
         KillApp(&app);
         return 1;
     }
-    Click(FindControl(app, 1001));
-    Settle(app);
+    if (HWND calculate = FindControl(app, 1001)) {
+        Click(calculate);
+        Settle(app);
+    }
     // The text cursor blinks; a second look lets the picture settle.
     Sleep(300);
     RECT outer;

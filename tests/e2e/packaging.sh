@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # End-to-end test of the ward-workstation packages under Wine: installing,
-# reinstalling, upgrading and removing the MSI, and the portable zip.
+# reinstalling, upgrading and removing the MSI, its shortcuts (the launcher
+# at the top of the suite's Start-menu folder and on the desktop, the tools
+# by category), and the portable zip.
 # Needs the windows preset built (build/windows, or PERAVIN_WINDOWS_BUILD);
 # makes its packages itself with packaging/package.sh in a temporary folder
 # (dist/ is left alone): the build's version, a rebuild of it, the next
-# version, and a package of two programs. Needs no display: msiexec /qn and
-# the self-test create no window. Wine runs in a Chinese locale, as on the
+# version, and a package of two tools without a launcher. Needs no display:
+# msiexec /qn and the tools' self-tests create no window. Wine runs in a Chinese locale, as on the
 # ward workstations, so that it reads the package's texts in code page 936.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -58,8 +60,11 @@ self_test_passes() { # PROGRAM REPORT_NAME [FOLDER]
   else head -n1 "$dir/$2" | grep -q '^TOOL|' && [ "$(tail -n1 "$dir/$2")" = $'ERRORS|0\r' ]; fi
 }
 
-# The exe file names in the build's program list.
+# The exe file names in the build's program list ("exe|title|category"):
+# all, the tools, and the launchers (no category).
 built_programs() { cut -d'|' -f1 "$build/programs.txt" | grep .; }
+built_tools() { awk -F'|' 'NF && $3 != "" { print $1 }' "$build/programs.txt"; }
+built_launchers() { awk -F'|' 'NF && $3 == "" { print $1 }' "$build/programs.txt"; }
 
 installed_programs_are_built() {
   local exe
@@ -68,7 +73,7 @@ installed_programs_are_built() {
 
 installed_self_tests_pass() {
   local exe
-  for exe in $(built_programs); do
+  for exe in $(built_tools); do
     self_test_passes "C:\\Program Files\\TolmMed Suite\\$exe" out.txt || return 1
   done
 }
@@ -88,29 +93,50 @@ installed_copies() {
 # Every copy of an exe and every shortcut of the suite, wherever Wine put them.
 exe_copies() { find "$WINEPREFIX/drive_c" -path '*/windows' -prune -o -iname "$1" -print | wc -l; }
 shortcuts() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/TolmMed Suite/*.lnk' | LC_ALL=C sort; }
+desktop_shortcuts() { find "$WINEPREFIX/drive_c" -path '*/Desktop/*.lnk' | LC_ALL=C sort; }
 suite_menus() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/TolmMed Suite' | wc -l; }
 suite_menu() { find "$WINEPREFIX/drive_c" -path '*/Start Menu/Programs/TolmMed Suite'; }
 
 one_copy_of() { # VERSION
   [ "$(installed_copies)" = "$1" ] && [ "$(exe_copies Peravin.exe)" -eq 1 ] &&
-    [ "$(shortcuts | wc -l)" -eq "$(built_programs | wc -l)" ]
+    [ "$(shortcuts | wc -l)" -eq "$(built_programs | wc -l)" ] &&
+    [ "$(desktop_shortcuts | wc -l)" -eq "$(built_launchers | wc -l)" ]
 }
 
 # The texts in a shortcut file, 8-bit and UTF-16.
 link_texts() { LC_ALL=C strings -a "$1"; LC_ALL=C strings -a -e l "$1"; }
 
-# Every program has one shortcut, named by its title, that opens the
-# installed program and names no icon of its own (LinkFlags bit 0x40), so
-# that it shows the program's icon.
-shortcuts_are_right() {
-  local exe title link texts flags
+# The shortcut is there, opens the installed program and names no icon of
+# its own (LinkFlags bit 0x40), so that it shows the program's icon.
+link_opens() { # LINK EXE
+  local flags
+  [ -f "$1" ] && grep -qxF "C:\\Program Files\\TolmMed Suite\\$2" <<<"$(link_texts "$1")" || return 1
+  flags=$(od -An -tu1 -j20 -N1 "$1")
+  [ $((flags & 0x40)) -eq 0 ]
+}
+
+# Each tool has one Start-menu shortcut, named by its title, in the
+# subfolder of its category; these and the launcher's are all there are.
+tool_shortcuts_are_right() {
+  local exe title category
   [ "$(shortcuts | wc -l)" -eq "$(built_programs | wc -l)" ] || return 1
-  while IFS='|' read -r exe title; do
-    link=$(shortcuts | grep -xF "$(suite_menu)/$title.lnk") || return 1
-    texts=$(link_texts "$link")
-    grep -qxF "C:\\Program Files\\TolmMed Suite\\$exe" <<<"$texts" || return 1
-    flags=$(od -An -tu1 -j20 -N1 "$link")
-    [ $((flags & 0x40)) -eq 0 ] || return 1
+  while IFS='|' read -r exe title category; do
+    [ -n "$category" ] || continue
+    link_opens "$(suite_menu)/$category/$title.lnk" "$exe" || return 1
+  done <"$build/programs.txt"
+}
+
+# The launcher's shortcut sits at the top of the suite's folder and on the
+# desktop; no other program has one there.
+launcher_shortcuts_are_right() {
+  local exe title category
+  [ "$(built_launchers | wc -l)" -eq 1 ] &&
+    [ "$(find "$(suite_menu)" -maxdepth 1 -name '*.lnk' | wc -l)" -eq 1 ] &&
+    [ "$(desktop_shortcuts | wc -l)" -eq 1 ] || return 1
+  while IFS='|' read -r exe title category; do
+    [ -z "$category" ] || continue
+    link_opens "$(suite_menu)/$title.lnk" "$exe" &&
+      link_opens "$(desktop_shortcuts | grep -F "/$title.lnk")" "$exe" || return 1
   done <"$build/programs.txt"
 }
 
@@ -120,20 +146,33 @@ records_snapshot() {
 }
 
 fully_removed() {
-  [ ! -e "$(program_files)" ] && [ "$(suite_menus)" -eq 0 ] && [ -z "$(installed_copies)" ]
+  [ ! -e "$(program_files)" ] && [ "$(suite_menus)" -eq 0 ] && [ -z "$(installed_copies)" ] &&
+    [ "$(desktop_shortcuts | wc -l)" -eq 0 ]
+}
+
+# The programs the read-me lists ("    exe    title" lines), each as
+# "exe|title|category" with the category of the "  【category】" heading
+# above it (none above the first heading).
+readme_listing() {
+  awk '/^  【.*】$/ { heading = $0; sub(/^  【/, "", heading); sub(/】$/, "", heading); next }
+       /^    [A-Za-z0-9._-]+\.exe    / { line = substr($0, 5); at = index(line, "    ")
+                                         print substr(line, 1, at - 1) "|" substr(line, at + 4) "|" heading }'
 }
 
 readme_is_right() { # README file
-  local text
+  local text launcher title
   [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' ')" = "efbbbf" ] || return 1
   [ "$(grep -c $'\r$' "$1")" -eq "$(wc -l <"$1")" ] || return 1
   text=$(tr -d '\r' <"$1")
   grep -qF 'Peravin.exe --selftest 报告.txt' <<<"$text" &&
     grep -qF '%LOCALAPPDATA%\TolmMedSuite\records\T261.csv' <<<"$text" || return 1
-  # It lists every program with its title.
-  while IFS='|' read -r exe title; do
-    grep -qxF "    $exe    $title" <<<"$text" || return 1
-  done <"$build/programs.txt"
+  # It lists the programs as the build does: the launcher first, then every
+  # tool under its category.
+  [ "$(readme_listing <<<"$text")" = "$(grep . "$build/programs.txt")" ] || return 1
+  # Before any of them it says how to start with the launcher.
+  IFS='|' read -r launcher title _ <"$build/programs.txt"
+  [ "$(grep -n -m1 -F "双击 $launcher（$title）" <<<"$text" | cut -d: -f1)" -lt \
+    "$(grep -n -m1 -F "    $launcher    $title" <<<"$text" | cut -d: -f1)" ]
 }
 
 portable_files() { (cd "$1" && find . -type f | LC_ALL=C sort); }
@@ -166,41 +205,58 @@ remove_keeps_records() { # PACKAGE
 }
 
 # The zip holds one folder with the built programs and the read-me; each
-# program's self-test passes there, Peravin's by the read-me's own command.
+# tool's self-test passes there, Peravin's by the read-me's own command.
 portable_works() { # ZIP
   local dir=$tmp/portable exe
   mkdir -p "$dir" && unzip -q "$1" -d "$dir" || return 1
   dir=$dir/TolmMed\ Suite
   [ "$(portable_files "$dir")" = "$({ built_programs; echo README.txt; } | sed 's|^|./|' | LC_ALL=C sort)" ] &&
     readme_is_right "$dir/README.txt" || return 1
-  for exe in $(built_programs); do
-    cmp -s "$dir/$exe" "$build/$exe" || return 1
+  for exe in $(built_programs); do cmp -s "$dir/$exe" "$build/$exe" || return 1; done
+  for exe in $(built_tools); do
     if [ "$exe" = Peravin.exe ]; then self_test_passes Peravin.exe 报告.txt "$dir" || return 1
     else self_test_passes "$exe" out.txt "$dir" || return 1; fi
   done
+}
+
+# Opened in a file manager, the zip shows the launcher first, then the
+# read-me, then the tools in the list's order.
+zip_starts_with_the_launcher() { # ZIP
+  [ "$(unzip -Z1 "$1" | grep -v '/$')" = \
+    "$({ built_launchers; echo README.txt; built_tools; } | sed 's|^|TolmMed Suite/|')" ]
 }
 
 family_removed() {
   msi /x "$tmp/family/TolmMedSuite-$version.msi" && fully_removed
 }
 
-# A build of two programs, the second a copy under a Chinese title: the
-# package follows the build's program list.
+# A build of two tools and no launcher, the second a copy under a Chinese
+# title and category: the package follows the build's program list.
 family_build() {
   local dir=$tmp/family-build
   mkdir -p "$dir" &&
     cp "$build/Peravin.exe" "$build/package_version.txt" "$dir/" &&
     cp "$build/Peravin.exe" "$dir/SecondTool.exe" &&
-    printf 'Peravin.exe|Peravin\nSecondTool.exe|第二工具（测试）\n' >"$dir/programs.txt" &&
+    printf 'Peravin.exe|Peravin|营养支持\nSecondTool.exe|第二工具（测试）|测试分类\n' >"$dir/programs.txt" &&
     package "$tmp/family" "$version" "$dir"
 }
 
 family_installs() {
   msi /i "$tmp/family/TolmMedSuite-$version.msi" &&
     [ "$(installed_copies)" = "$version" ] &&
-    [ "$(shortcuts | xargs -d '\n' -n1 basename | tr '\n' '/')" = "Peravin.lnk/第二工具（测试）.lnk/" ] &&
+    [ "$(shortcuts | sed "s|^$(suite_menu)/||" | tr '\n' '/')" = "测试分类/第二工具（测试）.lnk/营养支持/Peravin.lnk/" ] &&
+    [ "$(desktop_shortcuts | wc -l)" -eq 0 ] &&
     self_test_passes 'C:\Program Files\TolmMed Suite\Peravin.exe' out.txt &&
     self_test_passes 'C:\Program Files\TolmMed Suite\SecondTool.exe' out.txt
+}
+
+# A list written before the category field, "exe|title", makes no package.
+old_list_refused() {
+  local dir=$tmp/old-list
+  mkdir -p "$dir" && cp "$build/Peravin.exe" "$build/package_version.txt" "$dir/" &&
+    printf 'Peravin.exe|Peravin\n' >"$dir/programs.txt" &&
+    ! package "$tmp/old-list-out" "$version" "$dir" 2>/dev/null &&
+    [ ! -e "$tmp/old-list-out/TolmMedSuite-$version.msi" ]
 }
 
 if [ ! -f "$build/Peravin.exe" ] || [ ! -f "$build/programs.txt" ]; then
@@ -219,7 +275,8 @@ check "package.sh builds the installer and the archive" package "$tmp/current" "
 check "package.sh builds a second package of the same version" package "$tmp/rebuilt" "$version"
 check "package.sh builds the next version ($next)" package "$tmp/next" "$next"
 check "package.sh refuses a version Windows Installer cannot hold" version_refused 1.0.70000
-check "package.sh builds a package of two programs" family_build
+check "package.sh builds a package of two tools without a launcher" family_build
+check "package.sh refuses a program list without categories" old_list_refused
 check "a Chinese locale for Wine" use_chinese_locale
 
 wine_prefix_new
@@ -231,17 +288,21 @@ before=$(records_snapshot)
 check "msiexec /i installs" msi /i "$current"
 check "the installed programs are the built ones" installed_programs_are_built
 check "the installed programs' self-tests pass, Peravin's report exact" installed_self_tests_pass
-check "each program's Start-menu shortcut opens it and shows its icon" shortcuts_are_right
+check "each tool's Start-menu shortcut sits in its category's folder, opens it and shows its icon" \
+  tool_shortcuts_are_right
+check "the launcher's shortcut sits at the top of the suite's folder and on the desktop" \
+  launcher_shortcuts_are_right
 check "installing the same package again leaves one copy" reinstall_leaves_one_copy "$current" "$version"
 check "installing another package of the same version leaves one copy" \
   reinstall_leaves_one_copy "$rebuilt" "$version"
 check "the next version replaces the installed one" upgrade_replaces "$newer" "$next"
 check "an older version does not install over a newer one" downgrade_refused "$current" "$next"
 check "msiexec /x removes the suite and keeps the records" remove_keeps_records "$newer"
-check "a package of two programs installs both, each with its shortcut" family_installs
+check "a package of two tools installs both, each with its shortcut in its category" family_installs
 check "removing it removes both" family_removed
-check "the zip unpacks to programs whose self-tests pass, with the read-me" \
+check "the zip unpacks to programs whose self-tests pass, with the read-me listing them by category" \
   portable_works "$tmp/current/TolmMedSuite-$version-portable.zip"
+check "the zip starts with the launcher" zip_starts_with_the_launcher "$tmp/current/TolmMedSuite-$version-portable.zip"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -6,6 +6,7 @@
 
 #include "engine/platform.h"
 #include "engine/tool_catalogue.h"
+#include "shell/launcher_texts.h"
 
 namespace {
 
@@ -36,11 +37,14 @@ std::string InputsWithDefaults(const ToolDef& tool) {
 }  // namespace
 
 std::string PackageListFromCatalogue() {
-    std::string text;
-    for (int t = 0; t < kToolCatalogueCount; ++t) {
-        const CatalogueEntry& entry = kToolCatalogue[t];
-        text += std::string(entry.program) + ".exe|" + Utf8(entry.tool->title) + "|" + Utf8(entry.tool->category) + "\n";
-    }
+    std::string text = std::string(kLauncherProgram) + ".exe|" + Utf8(kLauncherTitle) + "|\n";
+    for (int c = 0; c < kToolCategoryCount; ++c)
+        for (int t = 0; t < kToolCatalogueCount; ++t) {
+            const CatalogueEntry& entry = kToolCatalogue[t];
+            if (std::wcscmp(entry.tool->category, kToolCategories[c]) != 0) continue;
+            text += std::string(entry.program) + ".exe|" + Utf8(entry.tool->title) + "|" +
+                    Utf8(entry.tool->category) + "\n";
+        }
     return text;
 }
 

@@ -4,7 +4,9 @@
 
 #include <string>
 
-// "exe|title|category\n" per tool, in list order (UTF-8).
+// "exe|title|category\n" per program (UTF-8): the launcher first, with no
+// category; then the tools by category in the suite's order, in list order
+// within one.
 std::string PackageListFromCatalogue();
 
 // The README's tool table: one "### category" section per category in use,

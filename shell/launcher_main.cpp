@@ -1,0 +1,15 @@
+#include <windows.h>
+
+#include "shell/command_line.h"
+#include "shell/launcher_window.h"
+#include "shell/suite_selftest.h"
+
+// "--selftest" checks every program of the suite and shows nothing;
+// otherwise the launcher's window opens.
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    const wchar_t* commandLine = GetCommandLineW();
+    if (FindSelfTestSwitch(commandLine)) return RunSuiteSelfTest(commandLine);
+    // Every coordinate and font height is in pixels, unscaled.
+    SetProcessDPIAware();
+    return RunLauncherWindow(instance);
+}

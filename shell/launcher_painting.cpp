@@ -1,0 +1,102 @@
+#include "shell/launcher_painting.h"
+
+#include "engine/tool_catalogue.h"
+#include "shell/drawing.h"
+#include "shell/launcher_layout.h"
+#include "shell/launcher_state.h"
+#include "shell/palette.h"
+#include "shell/sibling_program.h"
+
+namespace {
+
+// The program's file name beside its title.
+constexpr int kProgramNameCapacity = 96;
+
+RowLayout RowOf(const RECT& rect) { return RowLayout{rect.left, rect.top, rect.right, rect.bottom}; }
+
+void DrawHeadingRow(HDC dc, const RowLayout& row, const wchar_t* category, const LauncherFonts& fonts) {
+    FillBox(dc, BoxFromEdges(row.left, row.top, row.right, row.bottom), kPageColour);
+    DrawTextBox(dc, CategoryTextBox(row), category, kHeaderColour, fonts.categoryFont, 0);
+    FillBox(dc, RowRuleBox(row), kSeparatorColour);
+}
+
+struct RowColours {
+    COLORREF fill;
+    COLORREF title;
+    COLORREF subtitle;
+    COLORREF program;
+};
+
+constexpr RowColours kPlainRow = {kWhite, kTextColour, kMutedTextColour, kMutedTextColour};
+// The selection in the colours of the header band's texts on the primary blue.
+constexpr RowColours kSelectedRow = {kCalculateFill, kWhite, kSubtitleColour, kWebAddressColour};
+
+void DrawToolRow(HDC dc, const RowLayout& row, const CatalogueEntry& entry, bool selected,
+                 const LauncherFonts& fonts) {
+    const RowColours& colours = selected ? kSelectedRow : kPlainRow;
+    FillBox(dc, BoxFromEdges(row.left, row.top, row.right, row.bottom), colours.fill);
+    DrawTextBox(dc, ToolTitleBox(row), entry.tool->title, colours.title, fonts.rowTitleFont, 0);
+    DrawTextBox(dc, ToolSubtitleBox(row), entry.tool->subtitle ? entry.tool->subtitle : L"", colours.subtitle,
+                fonts.smallFont, 0);
+    wchar_t program[kProgramNameCapacity];
+    SiblingProgramPath(L"", entry.program, program, kProgramNameCapacity);
+    DrawTextBox(dc, ProgramNameBox(row), program, colours.program, fonts.smallFont, DT_RIGHT);
+    if (!selected) FillBox(dc, RowRuleBox(row), kSeparatorColour);
+}
+
+void DrawListRow(const DRAWITEMSTRUCT& item) {
+    const LauncherState& launcher = CurrentLauncher();
+    // An empty list draws only its focus; a change of focus alone changes nothing here.
+    if (item.itemID >= static_cast<UINT>(launcher.rowCount) || item.itemAction == ODA_FOCUS) return;
+    const ToolRow& row = launcher.rows[item.itemID];
+    if (IsToolRow(row))
+        DrawToolRow(item.hDC, RowOf(item.rcItem), kToolCatalogue[row.tool], (item.itemState & ODS_SELECTED) != 0,
+                    launcher.fonts);
+    else
+        DrawHeadingRow(item.hDC, RowOf(item.rcItem), kToolCategories[row.category], launcher.fonts);
+}
+
+void DrawListPanel(HDC dc, const LauncherState& launcher) {
+    FillBox(dc, kListPanelBox, kWhite);
+    FrameBox(dc, kListPanelBox, kPanelBorderColour);
+    if (launcher.rowCount == 0)
+        DrawTextBox(dc, kNoMatchBox, kNoMatchText, kMutedTextColour, launcher.fonts.captionFont, DT_CENTER);
+}
+
+}  // namespace
+
+void PaintLauncherWindow(HWND window) {
+    const LauncherState& launcher = CurrentLauncher();
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    FillBox(dc, BoxFromEdges(0, 0, client.right, client.bottom), kPageColour);
+    const HeaderBandFonts headerFonts = {launcher.fonts.titleFont, launcher.fonts.captionFont,
+                                         launcher.fonts.smallFont};
+    DrawHeaderBand(dc, client.right, kLauncherHeaderBand, kLauncherTitle, launcher.subtitle, headerFonts);
+    DrawTextBox(dc, kSearchCaptionBox, kSearchCaption, kHeaderColour, launcher.fonts.captionFont, 0);
+    DrawListPanel(dc, launcher);
+    FillBox(dc, BoxFromEdges(0, kLauncherFooterTop, client.right, client.bottom), kFooterColour);
+    DrawTextBox(dc, kLauncherStatusBox, launcher.statusText, kMutedTextColour, launcher.fonts.smallFont, DT_RIGHT);
+    EndPaint(window, &paint);
+}
+
+void MeasureLauncherRow(MEASUREITEMSTRUCT* item) {
+    const LauncherState& launcher = CurrentLauncher();
+    bool tool = item->itemID < static_cast<UINT>(launcher.rowCount) && IsToolRow(launcher.rows[item->itemID]);
+    item->itemHeight = tool ? kToolRowHeight : kCategoryRowHeight;
+}
+
+void DrawLauncherItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlType == ODT_LISTBOX)
+        DrawListRow(item);
+    else
+        DrawButtonFace(item, item.CtlID == CMD_OPEN_TOOL, CurrentLauncher().fonts.buttonFont);
+}
+
+HBRUSH ColorLauncherControl(HDC dc) {
+    SetTextColor(dc, kTextColour);
+    SetBkColor(dc, kWhite);
+    return CurrentLauncher().whiteBrush;
+}

@@ -1,0 +1,46 @@
+// What lives with the launcher's window until the process ends. One
+// instance, used on the window's thread only.
+#pragma once
+
+#include <windows.h>
+
+#include "shell/launcher_texts.h"
+#include "shell/tool_search.h"
+
+enum LauncherControlId {
+    LAUNCHER_SEARCH_ID = 100,
+    LAUNCHER_LIST_ID = 101,
+    CMD_OPEN_TOOL = 1101,
+    CMD_LAUNCHER_ABOUT = 1102,
+};
+
+struct LauncherFonts {
+    HFONT titleFont;
+    HFONT captionFont;
+    HFONT searchFont;
+    HFONT categoryFont;
+    HFONT rowTitleFont;
+    HFONT buttonFont;
+    HFONT smallFont;
+};
+
+struct LauncherState {
+    HINSTANCE instance;
+    HWND mainWindow;
+    HWND searchEdit;
+    HWND toolList;
+    // Where the keyboard focus was when the window was last deactivated.
+    HWND focusBeforeDeactivation;
+    SIZE outerSize;
+    // The list box's items, one per row, in the same order.
+    ToolRow rows[kMaxToolRows];
+    int rowCount;
+    wchar_t subtitle[kLauncherSubtitleCapacity];
+    wchar_t statusText[kLauncherStatusCapacity];
+    LauncherFonts fonts;
+    HBRUSH whiteBrush;
+    HBRUSH backgroundBrush;
+};
+
+// The one launcher state of this process.
+LauncherState& CurrentLauncher();

@@ -1,0 +1,287 @@
+#include "shell/launcher_window.h"
+
+#include "engine/text.h"
+#include "engine/tool_catalogue.h"
+#include "shell/drawing.h"
+#include "shell/launcher_commands.h"
+#include "shell/launcher_layout.h"
+#include "shell/launcher_painting.h"
+#include "shell/launcher_state.h"
+#include "shell/palette.h"
+#include "shell/resources/resource_ids.h"
+
+LauncherState& CurrentLauncher() {
+    static LauncherState state;
+    return state;
+}
+
+namespace {
+
+const wchar_t kLauncherWindowClass[] = L"TolmMedSuiteWnd";
+
+// As the tools' window: caption, system menu, minimize box; no sizing. The
+// list is repainted on every key typed: the window paints around its
+// controls, never under them, so nothing flickers.
+constexpr DWORD kLauncherWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+struct FontRow {
+    HFONT LauncherFonts::*font;
+    int height;
+    int weight;
+};
+
+// The tools' title, caption, button and small fonts, and three for the
+// search box and the list.
+constexpr FontRow kFontRows[] = {
+    {&LauncherFonts::titleFont, -27, FW_BOLD},      {&LauncherFonts::captionFont, -14, FW_NORMAL},
+    {&LauncherFonts::searchFont, -17, FW_NORMAL},   {&LauncherFonts::categoryFont, -14, FW_BOLD},
+    {&LauncherFonts::rowTitleFont, -15, FW_NORMAL}, {&LauncherFonts::buttonFont, -15, FW_NORMAL},
+    {&LauncherFonts::smallFont, -12, FW_NORMAL},
+};
+
+struct ControlRow {
+    const wchar_t* className;
+    DWORD exStyle;
+    DWORD style;
+    Box box;
+    int id;
+    HFONT LauncherFonts::*font;
+    const wchar_t* text;
+};
+
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
+// Owner-drawn rows of two heights that keep their texts, so the list can be
+// read from outside (screen readers) as it is shown.
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE |
+                             LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+
+const ControlRow kSearchControl = {L"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, kSearchEditBox,
+                                 LAUNCHER_SEARCH_ID, &LauncherFonts::searchFont, L""};
+const ControlRow kListControl = {L"LISTBOX", 0, kListStyle, kToolListBox, LAUNCHER_LIST_ID, nullptr, L""};
+const ControlRow kButtonControls[] = {
+    {L"BUTTON", 0, kButtonStyle, kOpenButtonBox, CMD_OPEN_TOOL, nullptr, kOpenButtonCaption},
+    {L"BUTTON", 0, kButtonStyle, kLauncherAboutButtonBox, CMD_LAUNCHER_ABOUT, nullptr, kLauncherAboutButtonCaption},
+};
+
+// A command by control id and notification code.
+struct CommandRoute {
+    int id;
+    int code;
+    void (*handler)();
+};
+
+constexpr CommandRoute kCommandRoutes[] = {
+    {LAUNCHER_SEARCH_ID, EN_CHANGE, OnSearchChanged},
+    {LAUNCHER_LIST_ID, LBN_SELCHANGE, OnListSelectionChanged},
+    {LAUNCHER_LIST_ID, LBN_DBLCLK, OnOpenTool},
+    {CMD_OPEN_TOOL, BN_CLICKED, OnOpenTool},
+    {CMD_LAUNCHER_ABOUT, BN_CLICKED, OnLauncherAbout},
+};
+
+void MoveUp() { OnMoveSelection(-1); }
+void MoveDown() { OnMoveSelection(1); }
+
+struct KeyRoute {
+    WPARAM key;
+    void (*handler)();
+};
+
+// Keys that mean the same in every control of the window.
+constexpr KeyRoute kKeyRoutes[] = {
+    {VK_UP, MoveUp},
+    {VK_DOWN, MoveDown},
+    {VK_RETURN, OnOpenTool},
+    {VK_ESCAPE, OnClearSearch},
+};
+
+constexpr WPARAM kFirstTypedCharacter = 0x20;
+
+void CreateLauncherFonts(LauncherFonts* fonts) {
+    for (const FontRow& row : kFontRows)
+        fonts->*row.font = CreateWindowFont(kInterfaceFace, row.height, row.weight);
+}
+
+HWND CreateControl(const LauncherState& launcher, const ControlRow& row) {
+    HWND control = CreateWindowExW(row.exStyle, row.className, row.text, row.style, row.box.x, row.box.y,
+                                   row.box.width, row.box.height, launcher.mainWindow,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), launcher.instance,
+                                   nullptr);
+    if (row.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(launcher.fonts.*row.font), TRUE);
+    return control;
+}
+
+LRESULT OnCreate(HWND window) {
+    LauncherState& launcher = CurrentLauncher();
+    launcher.mainWindow = window;
+    launcher.searchEdit = CreateControl(launcher, kSearchControl);
+    SendMessageW(launcher.searchEdit, EM_SETLIMITTEXT, kSearchTextCapacity - 1, 0);
+    launcher.toolList = CreateControl(launcher, kListControl);
+    for (const ControlRow& button : kButtonControls) CreateControl(launcher, button);
+    FormatLauncherSubtitle(kToolCatalogueCount, launcher.subtitle, kLauncherSubtitleCapacity);
+    OnSearchChanged();
+    return 0;
+}
+
+LRESULT OnDestroy() {
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT OnPaint(HWND window) {
+    PaintLauncherWindow(window);
+    return 0;
+}
+
+// The paint covers the whole client area; erasing first would only flicker.
+LRESULT OnEraseBackground() { return 1; }
+
+// The window cannot be sized: both tracking sizes are its outer size.
+LRESULT OnGetMinMaxInfo(MINMAXINFO* info) {
+    const SIZE& outer = CurrentLauncher().outerSize;
+    info->ptMinTrackSize = POINT{outer.cx, outer.cy};
+    info->ptMaxTrackSize = POINT{outer.cx, outer.cy};
+    return 0;
+}
+
+LRESULT OnMeasureItem(MEASUREITEMSTRUCT* item) {
+    MeasureLauncherRow(item);
+    return TRUE;
+}
+
+LRESULT OnDrawItem(const DRAWITEMSTRUCT* item) {
+    DrawLauncherItem(*item);
+    return TRUE;
+}
+
+LRESULT OnColorControl(WPARAM wParam) {
+    return reinterpret_cast<LRESULT>(ColorLauncherControl(reinterpret_cast<HDC>(wParam)));
+}
+
+LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    for (const CommandRoute& route : kCommandRoutes) {
+        if (route.id != LOWORD(wParam) || route.code != HIWORD(wParam)) continue;
+        route.handler();
+        return 0;
+    }
+    return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+}
+
+// Coming back to the launcher, the keyboard is where it was when the user
+// left, at first in the search box.
+LRESULT OnActivate(HWND window, WPARAM wParam) {
+    LauncherState& launcher = CurrentLauncher();
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        launcher.focusBeforeDeactivation = IsChild(window, focus) ? focus : nullptr;
+        return 0;
+    }
+    HWND focus = launcher.focusBeforeDeactivation;
+    SetFocus(focus && IsWindow(focus) ? focus : launcher.searchEdit);
+    return 0;
+}
+
+void RegisterLauncherClass(HINSTANCE instance, HBRUSH background) {
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = LauncherWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TOOL_ICON));
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = kLauncherWindowClass;
+    RegisterClassExW(&windowClass);
+}
+
+// Centred in the work area (the screen above the taskbar), never past its
+// top-left corner.
+int CentredIn(LONG low, LONG high, int size) {
+    int origin = static_cast<int>(low) + (static_cast<int>(high - low) - size) / 2;
+    return origin < low ? static_cast<int>(low) : origin;
+}
+
+HWND CreateLauncherWindow(LauncherState& launcher) {
+    RECT outer = {0, 0, kLauncherClientWidth, kLauncherClientHeight};
+    AdjustWindowRect(&outer, kLauncherWindowStyle, FALSE);
+    launcher.outerSize = SIZE{outer.right - outer.left, outer.bottom - outer.top};
+    RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int x = CentredIn(work.left, work.right, launcher.outerSize.cx);
+    int y = CentredIn(work.top, work.bottom, launcher.outerSize.cy);
+    return CreateWindowExW(0, kLauncherWindowClass, kLauncherTitle, kLauncherWindowStyle, x, y,
+                           launcher.outerSize.cx, launcher.outerSize.cy, nullptr, nullptr, launcher.instance,
+                           nullptr);
+}
+
+bool IsHeadingAt(const LauncherState& launcher, LPARAM point) {
+    LRESULT hit = SendMessageW(launcher.toolList, LB_ITEMFROMPOINT, 0, point);
+    int index = LOWORD(hit);
+    return HIWORD(hit) == 0 && index < launcher.rowCount && !IsToolRow(launcher.rows[index]);
+}
+
+// What the window takes before its controls see it: the keys of the whole
+// window, typing in the list (it goes to the search box) and clicks on a
+// heading (nothing to select there). True when the message is handled.
+bool RouteLauncherInput(const MSG& message) {
+    const LauncherState& launcher = CurrentLauncher();
+    if (!IsChild(launcher.mainWindow, message.hwnd)) return false;
+    switch (message.message) {
+    case WM_KEYDOWN:
+        for (const KeyRoute& route : kKeyRoutes) {
+            if (route.key != message.wParam) continue;
+            route.handler();
+            return true;
+        }
+        return false;
+    case WM_CHAR:
+        if (message.hwnd != launcher.toolList || message.wParam < kFirstTypedCharacter) return false;
+        ForwardCharToSearch(message.wParam, message.lParam);
+        return true;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: return message.hwnd == launcher.toolList && IsHeadingAt(launcher, message.lParam);
+    }
+    return false;
+}
+
+void RunMessageLoop() {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (RouteLauncherInput(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+}  // namespace
+
+int RunLauncherWindow(HINSTANCE instance) {
+    LauncherState& launcher = CurrentLauncher();
+    launcher.instance = instance;
+    CreateLauncherFonts(&launcher.fonts);
+    launcher.whiteBrush = CreateSolidBrush(kWhite);
+    launcher.backgroundBrush = CreateSolidBrush(kPageColour);
+    RegisterLauncherClass(instance, launcher.backgroundBrush);
+    HWND window = CreateLauncherWindow(launcher);
+    if (!window) return 1;
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    SetFocus(launcher.searchEdit);
+    RunMessageLoop();
+    return 0;
+}
+
+LRESULT CALLBACK LauncherWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: return OnCreate(window);
+    case WM_DESTROY: return OnDestroy();
+    case WM_PAINT: return OnPaint(window);
+    case WM_ERASEBKGND: return OnEraseBackground();
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+    case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX: return OnColorControl(wParam);
+    case WM_COMMAND: return OnCommand(window, wParam, lParam);
+    case WM_ACTIVATE: return OnActivate(window, wParam);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
