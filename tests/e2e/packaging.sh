@@ -78,6 +78,16 @@ installed_self_tests_pass() {
   done
 }
 
+# The launcher's check of the whole suite, as an IT department runs it after
+# a deployment: every installed program passes.
+installed_suite_passes() {
+  local dir rc
+  dir=$(mktemp -d "$tmp/suite.XXXXXX")
+  (cd "$dir" && wine_run "C:\\Program Files\\TolmMed Suite\\TolmMedSuite.exe" --selftest suite.txt >/dev/null 2>&1)
+  rc=$?
+  [ "$rc" -eq 0 ] && tr -d '\r' <"$dir/suite.txt" | grep -qx "COUNTS|$(built_tools | wc -l)|$(built_tools | wc -l)|0|0"
+}
+
 program_files() { echo "$WINEPREFIX/drive_c/Program Files/TolmMed Suite"; }
 
 # The versions of the installed copies of the suite, one a line.
@@ -288,6 +298,7 @@ before=$(records_snapshot)
 check "msiexec /i installs" msi /i "$current"
 check "the installed programs are the built ones" installed_programs_are_built
 check "the installed programs' self-tests pass, Peravin's report exact" installed_self_tests_pass
+check "the launcher's self-test of the installed suite passes" installed_suite_passes
 check "each tool's Start-menu shortcut sits in its category's folder, opens it and shows its icon" \
   tool_shortcuts_are_right
 check "the launcher's shortcut sits at the top of the suite's folder and on the desktop" \

@@ -12,7 +12,7 @@ failed=0
 
 # The program whose "--selftest" runs the suite's self-test, copied into the
 # folder of the tools.
-suite_program="$root/build/windows/tests/suite_selftest_runner.exe"
+suite_program="$root/build/windows/TolmMedSuite.exe"
 
 check() {  # check NAME CONDITION...
   local name=$1
@@ -124,15 +124,19 @@ folder="$work/Program Files/TolmMed Suite"
 mkdir -p "$folder"
 cp "$suite_program" "$folder/"
 suite="$folder/$(basename "$suite_program")"
-programs=$(grep -c . "$root/build/windows/programs.txt")
-while IFS='|' read -r exe _; do cp "$root/build/windows/$exe" "$folder/"; done <"$root/build/windows/programs.txt"
+# The tools of the package list: the lines with a category (the launcher has none).
+grep -E '^[^|]+\|[^|]*\|.+$' "$root/build/windows/programs.txt" >tools.txt
+programs=$(grep -c . tools.txt)
+while IFS='|' read -r exe _; do cp "$root/build/windows/$exe" "$folder/"; done <tools.txt
 
 wine_run "$suite" --selftest
 check "suite: every program passes (exit $?)" code_is $? 0
 check "suite: the default report holds the counts" holds_line suite-selftest.txt "COUNTS|$programs|$programs|0|0"
-listed() {  # each program in list order: its name, title, exit 0, a level and a verdict
-  tr -d '\r' <"$1" | head -n "$programs" | cut -d'|' -f2,3,4 >listed.txt
-  sed 's/\.exe|\([^|]*\)|.*/|\1|0/' "$root/build/windows/programs.txt" | cmp -s - listed.txt
+listed() {  # each program once, in list order (by id): its name, title and exit 0
+  tr -d '\r' <"$1" | head -n "$programs" >lines.txt
+  cut -d'|' -f1 lines.txt | sort -n -c || return 1
+  cut -d'|' -f2,3,4 lines.txt | sort >listed.txt
+  sed 's/\.exe|\([^|]*\)|.*/|\1|0/' tools.txt | sort | cmp -s - listed.txt
 }
 check "suite: one line per program, in list order" listed suite-selftest.txt
 
