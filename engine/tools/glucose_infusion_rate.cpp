@@ -14,7 +14,9 @@ const OutputField kOutputs[] = {
     {"gday", L"每日葡萄糖", L"g", "rate*conc/100*24", "f1"},
 };
 
+// Inputs no patient has come first: a GIR of them would read as normal.
 const VerdictRule kRules[] = {
+    {"w <= 0 || rate < 0 || conc < 0 || conc > 100", LevelWarning, L"请核对：体重>0，速度≥0，浓度0-100%"},
     {"rate*conc*10/(w*60)>5", LevelWarning, L"GIR 偏高，警惕高血糖与脂肪肝"},
     {"", LevelNormal, L"GIR 在合理范围"},
 };

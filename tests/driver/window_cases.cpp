@@ -24,6 +24,10 @@ const wchar_t kRate120Result[] = L"葡萄糖输注速率：3.33 mg/kg/min\r\n每
 // weight 0: the division fails and reads 0.
 const wchar_t kZeroWeightResult[] =
     L"葡萄糖输注速率：0.00 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n（部分结果无法计算，请检查输入是否合理）\r\n";
+const wchar_t kNegativeWeightResult[] = L"葡萄糖输注速率：-20.00 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n";
+// Inputs no patient has: weight 0 or less, a negative rate or concentration,
+// a concentration above 100 %.
+const wchar_t kImpossibleVerdict[] = L"请核对：体重>0，速度≥0，浓度0-100%";
 
 const wchar_t kDefaultClipboard[] =
     L"Peravin\r\n葡萄糖输注速率：1.67 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n\x2014\x2014 GIR 在合理范围";
@@ -367,16 +371,18 @@ struct AcceptedInput {
     int box;
     const wchar_t* text;
     const wchar_t* result;
+    const wchar_t* verdict;
 };
 
 const AcceptedInput kAcceptedInputs[] = {
-    {2, L"", kZeroWeightResult},
-    {2, L"   ", kZeroWeightResult},
-    {0, L" 120 ", kRate120Result},
-    {0, L"120   ", kRate120Result},
-    {0, L"1.2e2", kRate120Result},
-    {0, L"0x78", kRate120Result},
-    {0, L"+120", kRate120Result},
+    {2, L"", kZeroWeightResult, kImpossibleVerdict},
+    {2, L"   ", kZeroWeightResult, kImpossibleVerdict},
+    {2, L"-5", kNegativeWeightResult, kImpossibleVerdict},
+    {0, L" 120 ", kRate120Result, kNormalVerdict},
+    {0, L"120   ", kRate120Result, kNormalVerdict},
+    {0, L"1.2e2", kRate120Result, kNormalVerdict},
+    {0, L"0x78", kRate120Result, kNormalVerdict},
+    {0, L"+120", kRate120Result, kNormalVerdict},
 };
 
 void AcceptsWholeNumbers(CaseContext& c) {
@@ -388,8 +394,8 @@ void AcceptsWholeNumbers(CaseContext& c) {
         PressKeyAndSettle(c, VK_F5);
         Expect(c, !MessageBoxOpen(c.app), "\"%s\" was rejected", Utf8(row.text).c_str());
         if (MessageBoxOpen(c.app)) return;
-        std::string what = "result for \"" + Utf8(row.text) + "\"";
-        ExpectText(c, ReadText(FindControl(c.app, 3000)), row.result, what.c_str());
+        std::string what = "\"" + Utf8(row.text) + "\"";
+        ExpectShown(c, row.result, row.verdict, what.c_str());
     }
 }
 

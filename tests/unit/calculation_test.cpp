@@ -25,6 +25,7 @@ Outcome Calculate(const ToolDef& tool, const double* inputs, int resultCapacity 
 }
 
 const wchar_t kFailedNote[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";
+const wchar_t kImpossibleInputs[] = L"请核对：体重>0，速度≥0，浓度0-100%";
 
 TEST(RunCalculation, ConfiguredToolCases) {
     struct Case {
@@ -36,11 +37,20 @@ TEST(RunCalculation, ConfiguredToolCases) {
         {60, 10, 60, L"葡萄糖输注速率：1.67 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n", L"GIR 在合理范围", 0},
         {120, 12.5, 3, L"葡萄糖输注速率：83.33 mg/kg/min\r\n每日葡萄糖：360.0 g\r\n", L"GIR 偏高，警惕高血糖与脂肪肝", 2},
         {60, 10, 0, L"葡萄糖输注速率：0.00 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n（部分结果无法计算，请检查输入是否合理）\r\n",
-         L"GIR 在合理范围", 0},
+         kImpossibleInputs, 2},
         {1e308, 10, 60, L"葡萄糖输注速率：-- mg/kg/min\r\n每日葡萄糖：-- g\r\n（部分结果无法计算，请检查输入是否合理）\r\n",
          L"GIR 偏高，警惕高血糖与脂肪肝", 2},
         {0, 0, 0, L"葡萄糖输注速率：0.00 mg/kg/min\r\n每日葡萄糖：0.0 g\r\n（部分结果无法计算，请检查输入是否合理）\r\n",
-         L"GIR 在合理范围", 0},
+         kImpossibleInputs, 2},
+        // Inputs no patient has are flagged before the GIR is judged.
+        {60, 10, -5, L"葡萄糖输注速率：-20.00 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n", kImpossibleInputs, 2},
+        {-60, 10, 60, L"葡萄糖输注速率：-1.67 mg/kg/min\r\n每日葡萄糖：-144.0 g\r\n", kImpossibleInputs, 2},
+        {60, -10, 60, L"葡萄糖输注速率：-1.67 mg/kg/min\r\n每日葡萄糖：-144.0 g\r\n", kImpossibleInputs, 2},
+        {60, 100.5, 60, L"葡萄糖输注速率：16.75 mg/kg/min\r\n每日葡萄糖：1447.2 g\r\n", kImpossibleInputs, 2},
+        // The edges that a patient can have: no infusion, pure glucose.
+        {0, 10, 60, L"葡萄糖输注速率：0.00 mg/kg/min\r\n每日葡萄糖：0.0 g\r\n", L"GIR 在合理范围", 0},
+        {60, 0, 60, L"葡萄糖输注速率：0.00 mg/kg/min\r\n每日葡萄糖：0.0 g\r\n", L"GIR 在合理范围", 0},
+        {6, 100, 60, L"葡萄糖输注速率：1.67 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n", L"GIR 在合理范围", 0},
     };
     for (const Case& c : cases) {
         const double inputs[] = {c.rate, c.conc, c.w};
