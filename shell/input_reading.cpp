@@ -16,8 +16,8 @@ const wchar_t* SkipSpaces(const wchar_t* text) {
 }  // namespace
 
 bool ReadInputNumber(const wchar_t* text, double* value) {
-    // Its first 127 characters would be another number: 200 digits read as 1e126.
-    if (TextLength(text) > kInputTextCapacity - 1) return false;
+    // Reading a part of the box would show another number than was typed.
+    if (TextLength(text) > kInputTextLimit) return false;
     const wchar_t* start = SkipSpaces(text);
     if (!*start) {
         *value = 0;

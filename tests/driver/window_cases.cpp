@@ -332,6 +332,9 @@ struct RejectedInput {
 };
 
 const wchar_t kSecondBoxMessage[] = L"第 2 项“葡萄糖浓度”请输入数字。";
+// One character more than the 127 that are read, and far more.
+const std::wstring kDigits128 = L"1" + std::wstring(127, L'0');
+const std::wstring kDigits200 = L"1" + std::wstring(199, L'0');
 
 const RejectedInput kRejectedInputs[] = {
     // Not finite.
@@ -346,6 +349,9 @@ const RejectedInput kRejectedInputs[] = {
     {1, L"\xFF16\xFF10", kSecondBoxMessage},  // full-width 60
     {1, L"-", kSecondBoxMessage},
     {1, L"1 2", kSecondBoxMessage},
+    // Longer than what is read: never read in part.
+    {1, kDigits128.c_str(), kSecondBoxMessage},
+    {1, kDigits200.c_str(), kSecondBoxMessage},
     {0, L"12abc", L"第 1 项“输注速度”请输入数字。"},
     {2, L"60kg", L"第 3 项“体重”请输入数字。"},
 };
