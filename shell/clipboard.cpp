@@ -6,10 +6,12 @@
 namespace {
 
 // A movable block holding the clipboard text: room for both texts, the line
-// break and a little more. Null when the memory cannot be had.
+// break and a little more. Null when the memory cannot be had. Zero-filled:
+// Wine hands the whole block to X, so the spare bytes after the text must
+// hold nothing.
 HGLOBAL MakeClipboardBlock(const ToolDef& tool, const wchar_t* clipText) {
     SIZE_T bytes = static_cast<SIZE_T>(TextLength(clipText) + TextLength(tool.title)) * 2 + 32;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
     if (!block) return nullptr;
     wchar_t* text = static_cast<wchar_t*>(GlobalLock(block));
     if (!text) {

@@ -516,6 +516,19 @@ bool ReadClipboardText(std::wstring* text) {
     return locked != nullptr;
 }
 
+bool ReadClipboardBlock(std::vector<unsigned char>* bytes) {
+    bytes->clear();
+    if (!OpenClipboardSoon()) return false;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const unsigned char* locked = data ? static_cast<const unsigned char*>(GlobalLock(data)) : nullptr;
+    if (locked) {
+        bytes->assign(locked, locked + GlobalSize(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return locked != nullptr;
+}
+
 bool WriteClipboardText(const wchar_t* text) {
     if (!OpenClipboardSoon()) return false;
     size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);

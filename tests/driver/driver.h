@@ -107,6 +107,8 @@ bool PressOk(const App& app, const MessageBoxSeen& seen);
 
 // The CF_UNICODETEXT on the clipboard, exactly; false when there is none.
 bool ReadClipboardText(std::wstring* text);
+// Every byte of the CF_UNICODETEXT block, past the text's terminator too.
+bool ReadClipboardBlock(std::vector<unsigned char>* bytes);
 bool WriteClipboardText(const wchar_t* text);
 // Keeps the clipboard open, so no other program can open it.
 bool HoldClipboard();

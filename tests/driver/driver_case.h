@@ -32,6 +32,9 @@ bool ExpectText(CaseContext& c, const std::wstring& actual, const std::wstring& 
 // Waits for the pixel at client (x, y) to take the colour.
 bool ExpectPixel(CaseContext& c, int x, int y, COLORREF colour, const char* what);
 bool ExpectStatusLine(CaseContext& c, const wchar_t* text);
+// The clipboard holds exactly the text, and its block nothing but zeros
+// after the text's terminator (Wine hands the whole block to X).
+void ExpectClipboardHolds(CaseContext& c, const std::wstring& text);
 // The verdict label is drawn in colour, and nowhere in otherColour.
 void ExpectVerdictColour(CaseContext& c, COLORREF colour, COLORREF otherColour);
 // Waits for a message box, checks it is the program's (owned by the main

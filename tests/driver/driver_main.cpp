@@ -115,6 +115,24 @@ bool ExpectStatusLine(CaseContext& c, const wchar_t* text) {
     return Expect(c, StatusLineShows(c.app, text), "the status line does not show \"%s\"", Utf8(text).c_str());
 }
 
+void ExpectClipboardHolds(CaseContext& c, const std::wstring& text) {
+    std::wstring held;
+    if (!Expect(c, ReadClipboardText(&held), "no Unicode text on the clipboard")) return;
+    ExpectText(c, held, text, "clipboard");
+    std::vector<unsigned char> block;
+    ReadClipboardBlock(&block);
+    size_t textBytes = (text.size() + 1) * sizeof(wchar_t);
+    size_t stray = 0;
+    for (size_t i = textBytes; i < block.size(); ++i)
+        if (block[i]) ++stray;
+    Expect(c, block.size() >= textBytes && stray == 0, "clipboard block of %u bytes: %u nonzero bytes after the text",
+           static_cast<unsigned>(block.size()), static_cast<unsigned>(stray));
+    // The block's size rule: both texts, two bytes a character, and 32 bytes.
+    size_t ruleBytes = (text.size() - 2) * sizeof(wchar_t) + 32;
+    Expect(c, block.size() == ruleBytes, "clipboard block of %u bytes, expected %u", static_cast<unsigned>(block.size()),
+           static_cast<unsigned>(ruleBytes));
+}
+
 void ExpectVerdictColour(CaseContext& c, COLORREF colour, COLORREF otherColour) {
     const RECT verdict = {492, 142, 984, 188};
     Capture shown;

@@ -278,10 +278,7 @@ void ResetRestoresDefaults(CaseContext& c) {
 void CopiesResultExactly(CaseContext& c) {
     Calculate(c);
     ClickAndSettle(c, Button(c, 1003));
-    std::wstring text;
-    Expect(c, ReadClipboardText(&text), "no Unicode text on the clipboard");
-    ExpectText(c, text, kDefaultClipboard, "clipboard");
-    Expect(c, text.size() == wcslen(kDefaultClipboard), "clipboard holds %u characters", (unsigned)text.size());
+    ExpectClipboardHolds(c, kDefaultClipboard);
     ExpectStatusLine(c, kCopiedStatus);
 }
 
