@@ -9,6 +9,12 @@
 // Used when no rule applies or the chosen rule has no verdict.
 extern const wchar_t kDefaultVerdict[];
 
+// The texts the window and the self-test give a run. The result text holds
+// the largest result any tool writes (the roster at 40 nurses x 31 days is
+// about 6,300 characters), so no report is ever cut.
+constexpr int32_t kResultTextCapacity = 8192;
+constexpr int32_t kVerdictTextCapacity = 512;
+
 // Evaluates every output in order into outputValues (kMaxOutputs doubles):
 // a formula sees the values of the outputs before it, as computed here, and
 // reads 0 for those after it. failed (kMaxOutputs entries, may be null) gets

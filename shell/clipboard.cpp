@@ -1,24 +1,22 @@
 #include "shell/clipboard.h"
 
-#include "engine/text.h"
 #include "shell/shell_texts.h"
 
 namespace {
 
-// A movable block holding the clipboard text: room for both texts, the line
-// break and a little more. Null when the memory cannot be had. Zero-filled:
-// Wine hands the whole block to X, so the spare bytes after the text must
-// hold nothing.
+// A movable block holding the clipboard text. Null when the memory cannot
+// be had. Zero-filled: Wine hands the whole block to X, so the spare bytes
+// after the text must hold nothing.
 HGLOBAL MakeClipboardBlock(const ToolDef& tool, const wchar_t* clipText) {
-    SIZE_T bytes = static_cast<SIZE_T>(TextLength(clipText) + TextLength(tool.title)) * 2 + 32;
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+    int capacity = ClipboardTextCapacity(tool, clipText);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, static_cast<SIZE_T>(capacity) * sizeof(wchar_t));
     if (!block) return nullptr;
     wchar_t* text = static_cast<wchar_t*>(GlobalLock(block));
     if (!text) {
         GlobalFree(block);
         return nullptr;
     }
-    BuildClipboardText(tool, clipText, text, static_cast<int>(bytes / 2));
+    BuildClipboardText(tool, clipText, text, capacity);
     GlobalUnlock(block);
     return block;
 }

@@ -13,9 +13,6 @@
 
 namespace {
 
-constexpr int kResultTextCapacity = 4096;
-constexpr int kVerdictTextCapacity = 512;
-
 int InputRows(const ToolDef& tool) { return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs; }
 
 void ShowMessage(const wchar_t* text, const wchar_t* caption, UINT icon) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/tool_def.h"
+#include "shell/shell_texts.h"
 
 enum CommandId {
     CMD_CALCULATE = 1001,
@@ -19,8 +20,7 @@ enum CommandId {
 constexpr int INPUT_EDIT_BASE = 2000;
 constexpr int RESULT_EDIT_ID = 3000;
 
-constexpr int kLastResultCapacity = 8192;
-constexpr int kClipTextCapacity = 1024;
+constexpr int kLastResultCapacity = kResultTextCapacity;
 constexpr int kStatusTextCapacity = 256;
 
 struct ShellFonts {

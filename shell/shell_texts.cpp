@@ -42,6 +42,10 @@ void BuildClipboardText(const ToolDef& tool, const wchar_t* clipText, wchar_t* o
     FormatCut(out, capacity, L"%ls\r\n%ls", tool.title, clipText);
 }
 
+int ClipboardTextCapacity(const ToolDef& tool, const wchar_t* clipText) {
+    return TextLength(clipText) + TextLength(tool.title) + 16;
+}
+
 void AppendAboutClosing(wchar_t* out, int capacity) {
     AppendFormatCut(out, capacity,
                     L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"

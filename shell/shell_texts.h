@@ -2,6 +2,7 @@
 // Portable, so every character is tested natively and under Wine.
 #pragma once
 
+#include "engine/calculation.h"
 #include "engine/tool_def.h"
 
 extern const wchar_t kReadyStatus[];
@@ -26,6 +27,8 @@ constexpr int kAboutTextCapacity = 1400;
 constexpr int kBasisLineCapacity = 512;
 constexpr int kSubtitleLineCapacity = 256;
 constexpr int kSaveFailedMessageCapacity = 1024;
+// The copy command's text: a whole result, "—— " and a whole verdict.
+constexpr int kClipTextCapacity = kResultTextCapacity + kVerdictTextCapacity + 2;
 
 // A default value as the input boxes show it ("%.6g").
 void FormatInputValue(double value, wchar_t* out, int capacity);
@@ -43,6 +46,10 @@ void BuildClipText(const ToolDef& tool, const wchar_t* resultText, const wchar_t
 
 // The clipboard's text: the title, a line break, the clip text.
 void BuildClipboardText(const ToolDef& tool, const wchar_t* clipText, wchar_t* out, int capacity);
+
+// The characters of the clipboard block: room for both texts, the line
+// break and a little more.
+int ClipboardTextCapacity(const ToolDef& tool, const wchar_t* clipText);
 
 void BuildAboutText(const ToolDef& tool, wchar_t* out, int capacity);
 

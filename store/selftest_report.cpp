@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kResultCapacity = 8192;
-constexpr int kVerdictCapacity = 512;
 constexpr int kValueTextCapacity = 128;
 constexpr int kOutLineCapacity = 512;
 constexpr int kInLineCapacity = 512;
@@ -50,12 +48,12 @@ void AppendInputLines(const ToolDef& tool, const double* inputValues, wchar_t* r
 // The one report of a calculation; the IN lines tell which inputs a
 // calculation from the command line used.
 int32_t BuildReport(const ToolDef& tool, const double* inputValues, bool withInputLines, wchar_t* report) {
-    static wchar_t resultText[kResultCapacity];
-    static wchar_t lastResult[kResultCapacity];
-    wchar_t verdictText[kVerdictCapacity];
+    static wchar_t resultText[kResultTextCapacity];
+    static wchar_t lastResult[kResultTextCapacity];
+    wchar_t verdictText[kVerdictTextCapacity];
     int32_t level = LevelNormal;
-    RunCalculation(tool, inputValues, resultText, kResultCapacity, verdictText, kVerdictCapacity, &level,
-                   lastResult, kResultCapacity);
+    RunCalculation(tool, inputValues, resultText, kResultTextCapacity, verdictText, kVerdictTextCapacity, &level,
+                   lastResult, kResultTextCapacity);
 
     FormatCut(report, kSelfTestReportCapacity, L"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
     if (withInputLines) AppendInputLines(tool, inputValues, report);

@@ -75,6 +75,33 @@ TEST(BuildClipText, LongFormulaResultIsCut) {
     EXPECT_EQ(std::wstring(text), result.substr(0, 1023));
 }
 
+// The copy command's buffers hold a formula tool's whole result and verdict,
+// however long, and the clipboard block holds them below the title.
+TEST(BuildClipText, WholeResultAndVerdictReachTheClipboard) {
+    struct Row {
+        int resultLength;
+        int verdictLength;
+    };
+    const Row rows[] = {
+        {kResultTextCapacity - 1, kVerdictTextCapacity - 1},
+        {kResultTextCapacity - 1, 1},
+        {1, kVerdictTextCapacity - 1},
+        {1500, 14},
+    };
+    ToolDef tool = MakeTool(ReportNone, nullptr);
+    static wchar_t clip[kClipTextCapacity];
+    for (const Row& row : rows) {
+        std::wstring result(static_cast<size_t>(row.resultLength), L'x');
+        std::wstring verdict(static_cast<size_t>(row.verdictLength), L'v');
+        BuildClipText(tool, result.c_str(), verdict.c_str(), clip, kClipTextCapacity);
+        std::wstring expected = result + L"\x2014\x2014 " + verdict;
+        EXPECT_EQ(std::wstring(clip), expected) << row.resultLength << " + " << row.verdictLength;
+        std::wstring block(static_cast<size_t>(ClipboardTextCapacity(tool, clip)), L'\0');
+        BuildClipboardText(tool, clip, &block[0], static_cast<int>(block.size()));
+        EXPECT_EQ(std::wstring(block.c_str()), L"Peravin\r\n" + expected) << row.resultLength << " + " << row.verdictLength;
+    }
+}
+
 TEST(BuildClipboardText, TitleLineBreakClipText) {
     ToolDef tool = MakeTool(ReportNone, nullptr);
     wchar_t text[64];

@@ -1,0 +1,121 @@
+// Every report tool of the catalogue, at the inputs that make its report
+// longest, reaches the result box, the clipboard and the self-test whole.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/calculation.h"
+#include "engine/tool_catalogue.h"
+#include "reports/report.h"
+#include "shell/shell_texts.h"
+#include "store/selftest_report.h"
+#include "tests/support/catalogue_tool.h"
+
+namespace {
+
+struct LargestReport {
+    const char* program;
+    std::vector<std::pair<const char*, double>> inputs;  // the others keep their defaults
+};
+
+// Counts at their bounds, numbers at their widest, the longest selector row.
+const LargestReport kLargestReports[] = {
+    {"NurseRoster", {{"nurses", 40}, {"days", 31}}},
+    {"DosingTimetable", {{"start", 1e300}, {"interval", 1e300}, {"times", 30}}},
+    {"BloodCollectionOrder", {{"kind", 5}}},
+    {"CriticalValues", {{"kind", 1}}},
+    {"HighAlertDrugs", {{"kind", 4}}},
+    {"CompatibilityCheck", {{"drugA", -2147483648.0}, {"drugB", -2147483648.0}}},
+    {"FollowUpPlan", {{"start", -2147483648.0}, {"gap", 2147483647}, {"times", 20}}},
+    {"SurgicalChecklist", {}},
+    {"HandoverTemplate", {{"beds", 30}}},
+    {"InfusionCard", {{"bed", -2147483648.0}, {"dose", -1.7e308}, {"volume", -1.7e308}, {"gtt", -5e307}}},
+    {"LabPanels", {{"panel", 2}}},
+};
+
+// The catalogue's tool with the given inputs as its defaults, so that the
+// self-test runs with them too.
+class ToolWithDefaults {
+public:
+    ToolWithDefaults(const ToolDef& tool, const std::vector<std::pair<const char*, double>>& inputs)
+        : fields_(tool.inputs, tool.inputs + tool.inputCount), def_(tool) {
+        for (const auto& [key, value] : inputs) {
+            bool found = false;
+            for (InputField& field : fields_) {
+                if (std::strcmp(field.key, key) != 0) continue;
+                field.defaultValue = value;
+                found = true;
+            }
+            EXPECT_TRUE(found) << "no input " << key;
+        }
+        for (const InputField& field : fields_) values_.push_back(field.defaultValue);
+        values_.resize(kMaxInputs);
+        def_.inputs = fields_.data();
+    }
+
+    const ToolDef& def() const { return def_; }
+    const double* values() const { return values_.data(); }
+
+private:
+    std::vector<InputField> fields_;
+    std::vector<double> values_;
+    ToolDef def_;
+};
+
+// The DETAIL field as the self-test writes it: no carriage returns, line
+// feeds as spaces.
+std::wstring Flattened(const std::wstring& text) {
+    std::wstring flat;
+    for (wchar_t c : text)
+        if (c != L'\r') flat += c == L'\n' ? L' ' : c;
+    return flat;
+}
+
+std::wstring DetailOf(const std::wstring& selfTestReport) {
+    size_t start = selfTestReport.find(L"\r\nDETAIL|");
+    if (start == std::wstring::npos) return L"(no DETAIL line)";
+    start += 9;
+    return selfTestReport.substr(start, selfTestReport.find(L"\r\n", start) - start);
+}
+
+TEST(WholeReports, EveryReportToolHasItsLargestInputs) {
+    for (int t = 0; t < kToolCatalogueCount; ++t) {
+        if (kToolCatalogue[t].tool->reportKind == ReportNone) continue;
+        bool listed = false;
+        for (const LargestReport& row : kLargestReports) listed |= std::strcmp(row.program, kToolCatalogue[t].program) == 0;
+        EXPECT_TRUE(listed) << kToolCatalogue[t].program << " has no row of largest inputs";
+    }
+}
+
+TEST(WholeReports, ResultBoxClipboardAndSelfTestHoldTheWholeReport) {
+    constexpr int kRoomy = 1 << 16;
+    static wchar_t whole[kRoomy], result[kResultTextCapacity], last[kResultTextCapacity], clip[kClipTextCapacity];
+    static wchar_t selfTest[kSelfTestReportCapacity];
+    wchar_t verdict[kVerdictTextCapacity];
+    for (const LargestReport& row : kLargestReports) {
+        SCOPED_TRACE(row.program);
+        ToolWithDefaults largest(CatalogueTool(row.program), row.inputs);
+        const ToolDef& tool = largest.def();
+        RunReport(tool.reportKind, tool, largest.values(), whole, kRoomy, verdict, kVerdictTextCapacity);
+        const std::wstring report = whole;
+
+        int32_t level = 0;
+        RunCalculation(tool, largest.values(), result, kResultTextCapacity, verdict, kVerdictTextCapacity, &level,
+                       last, kResultTextCapacity);
+        EXPECT_EQ(std::wstring(result), report) << "result box";
+        EXPECT_EQ(std::wstring(last), report) << "last result";
+
+        BuildClipText(tool, result, verdict, clip, kClipTextCapacity);
+        std::vector<wchar_t> block(static_cast<size_t>(ClipboardTextCapacity(tool, clip)));
+        BuildClipboardText(tool, clip, block.data(), static_cast<int>(block.size()));
+        EXPECT_EQ(std::wstring(block.data()), tool.title + (L"\r\n" + report)) << "clipboard";
+
+        BuildSelfTestReport(tool, selfTest);
+        EXPECT_EQ(DetailOf(selfTest), Flattened(report)) << "self-test DETAIL";
+    }
+}
+
+}  // namespace
