@@ -69,6 +69,26 @@ function(peravin_package_list output)
     COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} "-DENTRIES=${entries}" "-DLAUNCHER=${launcher}"
             -DCATEGORIES=${categories} -P ${PROJECT_SOURCE_DIR}/cmake/write_package_list.cmake
     DEPENDS ${sources} ${categories} ${PERAVIN_LAUNCHER_TEXTS} ${PROJECT_SOURCE_DIR}/cmake/write_package_list.cmake
+            ${PROJECT_SOURCE_DIR}/cmake/program_texts.cmake
     COMMENT "Writing the package list")
   add_custom_target(package_list ALL DEPENDS ${output})
+endfunction()
+
+# peravin_version_texts(PROGRAM OUTPUT): a build step that writes the header
+# of PROGRAM's version record with the texts of its source, the ToolDef of a
+# tool or the launcher's texts (cmake/write_version_texts.cmake).
+function(peravin_version_texts program output)
+  if(program STREQUAL PERAVIN_LAUNCHER)
+    set(source ${PERAVIN_LAUNCHER_TEXTS})
+    set(kind LAUNCHER)
+  else()
+    set(source ${PERAVIN_TOOL_SOURCE_${program}})
+    set(kind TOOL)
+  endif()
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -DOUTPUT=${output} -D${kind}=${source}
+            -P ${PROJECT_SOURCE_DIR}/cmake/write_version_texts.cmake
+    DEPENDS ${source} ${PROJECT_SOURCE_DIR}/cmake/write_version_texts.cmake
+            ${PROJECT_SOURCE_DIR}/cmake/program_texts.cmake
+    COMMENT "Writing the version texts of ${program}")
 endfunction()

@@ -2,10 +2,11 @@
 # launcher, when given, comes first with its title and an empty category;
 # then the tools, by category in the suite's order and in list order within
 # one, with the title and category as each ToolDef gives them
-# (".title = L"..."").
+# (cmake/program_texts.cmake).
 #   cmake -DOUTPUT=FILE -DENTRIES=PROGRAM=SOURCE,... [-DLAUNCHER=PROGRAM=TEXTS]
 #         -DCATEGORIES=engine/tool_catalogue.cpp -P write_package_list.cmake
 cmake_minimum_required(VERSION 3.25)
+include(${CMAKE_CURRENT_LIST_DIR}/program_texts.cmake)
 string(REPLACE "," ";" entries "${ENTRIES}")
 
 # The suite's categories in order: the strings of kToolCategories.
@@ -20,11 +21,8 @@ set(text "")
 if(LAUNCHER)
   string(REGEX MATCH "^([^=]+)=(.+)$" matched "${LAUNCHER}")
   set(program ${CMAKE_MATCH_1})
-  file(READ ${CMAKE_MATCH_2} source)
-  if(NOT source MATCHES "\nconst wchar_t kLauncherTitle\\[\\] = L\"([^\"]*)\";")
-    message(FATAL_ERROR "${CMAKE_MATCH_2}: no kLauncherTitle")
-  endif()
-  string(APPEND text "${program}.exe|${CMAKE_MATCH_1}|\n")
+  peravin_launcher_title(${CMAKE_MATCH_2} title)
+  string(APPEND text "${program}.exe|${title}|\n")
 endif()
 
 foreach(category IN LISTS categories)
@@ -34,13 +32,8 @@ foreach(entry IN LISTS entries)
   string(REGEX MATCH "^([^=]+)=(.+)$" matched "${entry}")
   set(program ${CMAKE_MATCH_1})
   set(path ${CMAKE_MATCH_2})
-  file(READ ${path} source)
-  foreach(field title category)
-    if(NOT source MATCHES "\n    \\.${field} = L\"([^\"]*)\",")
-      message(FATAL_ERROR "${path}: no .${field} = L\"...\" line")
-    endif()
-    set(${field} ${CMAKE_MATCH_1})
-  endforeach()
+  peravin_tool_def_text(${path} title title)
+  peravin_tool_def_text(${path} category category)
   if(NOT category IN_LIST categories)
     message(FATAL_ERROR "${path}: category ${category} is not one of the suite's")
   endif()
