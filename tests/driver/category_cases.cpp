@@ -9,11 +9,10 @@
 #include "engine/calculation.h"
 #include "engine/tool_catalogue.h"
 #include "tests/driver/driver_case.h"
+#include "tests/support/window_expectations.h"
 
 namespace {
 
-constexpr COLORREF kLevelColours[] = {RGB(0x00, 0x80, 0x60), RGB(0xB0, 0x84, 0x00), RGB(0xD6, 0x6C, 0x00),
-                                      RGB(0xBE, 0x1E, 0x2D)};
 
 const ToolDef* ToolOf(const char* program) {
     for (int t = 0; t < kToolCatalogueCount; ++t)
@@ -33,9 +32,9 @@ void ShowsWhatItsDefaultsGive(CaseContext& c) {
     RunCalculation(*tool, inputs, result, 8192, verdict, 512, &level, last, 8192);
 
     ExpectText(c, ReadText(c.app.window), tool->title, "window caption");
-    Click(FindControl(c.app, 1001));
+    Click(FindControl(c.app, kCalculateButton));
     Settle(c.app);
-    ExpectText(c, ReadText(FindControl(c.app, 3000)), result, "result box");
+    ExpectText(c, ReadText(FindControl(c.app, kResultBox)), result, "result box");
     ExpectText(c, ReadText(FindVerdictLabel(c.app)), verdict, "verdict");
     const COLORREF other = level == LevelNormal ? kLevelColours[LevelDanger] : kLevelColours[LevelNormal];
     ExpectVerdictColour(c, kLevelColours[level], other);

@@ -1,6 +1,7 @@
 // The compatibility tool of the family as the user meets it: a report in the
 // result box, the verdict in the colour of its danger, the copy without it.
 #include "tests/driver/driver_case.h"
+#include "tests/support/window_expectations.h"
 
 namespace {
 
@@ -15,16 +16,14 @@ const std::wstring kUnlistedReport = std::wstring(L"待查：3 号 万古霉素 
                                      L"\r\n结论：本工具库内未收录该组合的明确禁忌，但仍须查本院配伍表并现配现用、注意冲管。\r\n";
 const wchar_t kUnlistedVerdict[] = L"未收录明确禁忌，仍需核对院内配伍表";
 
-constexpr COLORREF kDangerColour = RGB(0xBE, 0x1E, 0x2D);
-constexpr COLORREF kNormalColour = RGB(0x00, 0x80, 0x60);
 
 void Calculate(CaseContext& c) {
-    Click(FindControl(c.app, 1001));
+    Click(FindControl(c.app, kCalculateButton));
     Settle(c.app);
 }
 
 void ExpectShown(CaseContext& c, const std::wstring& report, const wchar_t* verdict) {
-    ExpectText(c, ReadText(FindControl(c.app, 3000)), report, "result box");
+    ExpectText(c, ReadText(FindControl(c.app, kResultBox)), report, "result box");
     ExpectText(c, ReadText(FindVerdictLabel(c.app)), verdict, "verdict");
 }
 
@@ -37,7 +36,7 @@ void OpensWithItsOwnTool(CaseContext& c) {
 void DangerousPairInDangerColour(CaseContext& c) {
     Calculate(c);
     ExpectShown(c, kDangerReport, kDangerVerdict);
-    ExpectVerdictColour(c, kDangerColour, kNormalColour);
+    ExpectVerdictColour(c, kDangerVerdictColour, kNormalVerdictColour);
 }
 
 void UnlistedPairInNormalColour(CaseContext& c) {
@@ -46,13 +45,13 @@ void UnlistedPairInNormalColour(CaseContext& c) {
     SetText(FindInputBox(c.app, 1), L"8");
     Calculate(c);
     ExpectShown(c, kUnlistedReport, kUnlistedVerdict);
-    ExpectVerdictColour(c, kNormalColour, kDangerColour);
+    ExpectVerdictColour(c, kNormalVerdictColour, kDangerVerdictColour);
 }
 
 // The title, a line break and the whole report; no verdict.
 void CopiesTheReportWithoutVerdict(CaseContext& c) {
     Calculate(c);
-    Click(FindControl(c.app, 1003));
+    Click(FindControl(c.app, kCopyButton));
     Settle(c.app);
     ExpectClipboardHolds(c, kTitle + (L"\r\n" + kDangerReport));
     ExpectStatusLine(c, L"结果已复制到剪贴板");

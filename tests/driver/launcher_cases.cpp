@@ -7,6 +7,7 @@
 
 #include "engine/tool_catalogue.h"
 #include "tests/driver/driver_case.h"
+#include "tests/support/window_expectations.h"
 
 namespace {
 
@@ -38,15 +39,7 @@ constexpr int kHeadingHeight = 30;
 constexpr int kToolRowHeight = 48;
 constexpr int kRowClickX = 100;
 
-constexpr COLORREF kPage = RGB(0xF4, 0xF7, 0xF9);
-constexpr COLORREF kHeader = RGB(0x00, 0x6C, 0x96);
-constexpr COLORREF kAccent = RGB(0x00, 0x84, 0xB0);
-constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
-constexpr COLORREF kPanelBorder = RGB(0xDA, 0xE2, 0xE8);
-constexpr COLORREF kFooter = RGB(0xEC, 0xF1, 0xF4);
-constexpr COLORREF kPrimaryFill = RGB(0x00, 0x7A, 0xA8);
-constexpr COLORREF kButtonBorder = RGB(0xCE, 0xD8, 0xE0);
-constexpr COLORREF kMuted = RGB(0x78, 0x84, 0x8E);
+constexpr COLORREF kCalculateFill = RGB(0x00, 0x7A, 0xA8);
 
 using Rows = std::vector<std::wstring>;
 
@@ -97,7 +90,7 @@ bool ExpectRows(CaseContext& c, const Rows& expected, const char* when) {
 }
 
 bool StatusShows(const CaseContext& c, const wchar_t* text) {
-    const TextLook look = {L"Microsoft YaHei UI", -12, FW_NORMAL, kMuted, kFooter,
+    const TextLook look = {L"Microsoft YaHei UI", -12, FW_NORMAL, kMutedText, kFooter,
                            DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_RIGHT};
     return RegionShowsText(c.app, RECT{310, 590, 740, 630}, text, look);
 }
@@ -156,7 +149,7 @@ void SearchNarrowsTheList(CaseContext& c) {
         ExpectStatus(c, row.status);
     }
     // With nothing to list, the panel says so.
-    const TextLook noMatch = {L"Microsoft YaHei UI", -14, FW_NORMAL, kMuted, kWhite, 0x8025};
+    const TextLook noMatch = {L"Microsoft YaHei UI", -14, FW_NORMAL, kMutedText, kWhite, 0x8025};
     Expect(c, RegionShowsText(c.app, RECT{21, 147, 739, 267}, L"没有找到匹配的工具", noMatch),
            "the empty list does not say that nothing matched");
 }
@@ -339,10 +332,10 @@ void PaintsTheFamilyLook(CaseContext& c) {
         {20, 300, kPanelBorder, "list panel, left border"},
         {739, 567, kPanelBorder, "list panel, bottom right corner"},
         {690, 150, kPage, "category heading row"},
-        {690, 200, kPrimaryFill, "the selected tool row"},
+        {690, 200, kCalculateFill, "the selected tool row"},
         {690, 230, kWhite, "a tool row"},
         {10, 600, kFooter, "footer band"},
-        {25, 625, kPrimaryFill, "open button"},
+        {25, 625, kCalculateFill, "open button"},
         {184, 590, kButtonBorder, "About button border"},
         {190, 625, kWhite, "About button"},
     };

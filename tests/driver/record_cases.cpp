@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "tests/driver/driver_case.h"
+#include "tests/support/window_expectations.h"
 
 namespace {
 
@@ -15,11 +16,7 @@ namespace fs = std::filesystem;
 
 const wchar_t kSavedMessage[] = L"本次结果已追加保存到本地记录（CSV，可用 Excel 打开）。";
 const wchar_t kSavedCaption[] = L"已保存";
-const wchar_t kNoResultMessage[] = L"请先点击“计算”生成结果，再保存记录。";
-const wchar_t kNoResultCaption[] = L"提示";
 const wchar_t kNotSavedCaption[] = L"保存失败";
-const wchar_t kReadyStatus[] = L"就绪：填写参数后按 F5 或点击“计算”";
-const wchar_t kResetStatus[] = L"已恢复默认值";
 
 const char kMarkAndHeader[] = "\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n";
 // What follows the time in the record of the defaults, and of rate 120.
@@ -29,9 +26,6 @@ const char kRate120RecordBody[] =
     ",Peravin,输注速度=120,葡萄糖浓度=10,体重=60,葡萄糖输注速率：3.33 mg/kg/min\r\n每日葡萄糖：288.0 g\r\n\r\n";
 constexpr size_t kTimeLength = 19;  // "2026-12-07 09:05:03"
 
-constexpr int kCalculateId = 1001;
-constexpr int kSaveId = 1002;
-constexpr int kResetId = 1004;
 // The static that holds a message box's text.
 constexpr int kMessageTextId = 0xFFFF;
 
@@ -81,7 +75,7 @@ void ClickAndSettle(const App& app, int id) {
     Settle(app);
 }
 
-void Calculate(CaseContext& c) { ClickAndSettle(c.app, kCalculateId); }
+void Calculate(CaseContext& c) { ClickAndSettle(c.app, kCalculateButton); }
 
 std::wstring SavedStatus() { return L"记录已保存：" + RecordFile(); }
 std::wstring NotSavedStatus() { return L"记录未保存：" + RecordFile(); }
@@ -91,7 +85,7 @@ std::wstring NotSavedMessage() { return L"无法写入记录文件：\r\n" + Rec
 // Returns the local time before the click, so the record's time can be checked.
 std::string SaveAndConfirm(CaseContext& c) {
     std::string before = LocalTimeText();
-    ClickAndSettle(c.app, kSaveId);
+    ClickAndSettle(c.app, kSaveButton);
     ExpectMessageBox(c, kSavedMessage, kSavedCaption, MB_ICONINFORMATION);
     ExpectStatusLine(c, SavedStatus().c_str());
     return before;
@@ -99,7 +93,7 @@ std::string SaveAndConfirm(CaseContext& c) {
 
 // A save that fails: the warning naming the file, and no word of success.
 void SaveAndExpectWarning(CaseContext& c) {
-    ClickAndSettle(c.app, kSaveId);
+    ClickAndSettle(c.app, kSaveButton);
     ExpectMessageBox(c, NotSavedMessage().c_str(), kNotSavedCaption, MB_ICONWARNING);
     ExpectStatusLine(c, NotSavedStatus().c_str());
 }
@@ -180,17 +174,17 @@ void DeletedFileComesBack(CaseContext& c) {
 
 void SaveBeforeCalculationAsksFirst(CaseContext& c) {
     RemoveRecords();
-    ClickAndSettle(c.app, kSaveId);
-    ExpectMessageBox(c, kNoResultMessage, kNoResultCaption, MB_ICONINFORMATION);
+    ClickAndSettle(c.app, kSaveButton);
+    ExpectMessageBox(c, kSaveNoResultMessage, kNoResultCaption, MB_ICONINFORMATION);
     Expect(c, !Exists(SuiteFolder()), "the save before a calculation created the folder");
     ExpectStatusLine(c, kReadyStatus);
 }
 
 void SaveAfterResetAsksFirst(CaseContext& c) {
     std::string saved = StartWithOneRecord(c);
-    ClickAndSettle(c.app, kResetId);
-    ClickAndSettle(c.app, kSaveId);
-    ExpectMessageBox(c, kNoResultMessage, kNoResultCaption, MB_ICONINFORMATION);
+    ClickAndSettle(c.app, kResetButton);
+    ClickAndSettle(c.app, kSaveButton);
+    ExpectMessageBox(c, kSaveNoResultMessage, kNoResultCaption, MB_ICONINFORMATION);
     Expect(c, ReadBytes(RecordFile()) == saved, "the save after reset changed the file");
     ExpectStatusLine(c, kResetStatus);
     RemoveRecords();
@@ -278,8 +272,8 @@ std::wstring AnswerBox(const App& app) {
 // be lost here: the other program's message box may take the foreground
 // between button-down and button-up, and the button then lets go.
 void PressSaveAtOnce(const App& app) {
-    PostMessageW(app.window, WM_COMMAND, MAKEWPARAM(kSaveId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(FindControl(app, kSaveId)));
+    PostMessageW(app.window, WM_COMMAND, MAKEWPARAM(kSaveButton, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(FindControl(app, kSaveButton)));
 }
 
 // Both programs are asked to save at once, round after round; each answers
@@ -291,7 +285,7 @@ void TwoProgramsSaveAtOnce(CaseContext& c) {
     if (!Expect(c, LaunchApp(ProgramPath(c.app).c_str(), &other), "the second program did not start")) return;
     SetText(FindInputBox(other, 0), L"120");
     Calculate(c);
-    ClickAndSettle(other, kCalculateId);
+    ClickAndSettle(other, kCalculateButton);
     const App* apps[] = {&c.app, &other};
     for (int round = 0; round < kSaves; ++round) {
         for (const App* app : apps) PressSaveAtOnce(*app);

@@ -1,6 +1,7 @@
 // The nurse roster at its largest, 40 nurses by 31 days: the result box and
 // the clipboard hold the whole report, down to its closing hint.
 #include "tests/driver/driver_case.h"
+#include "tests/support/window_expectations.h"
 
 namespace {
 
@@ -24,12 +25,12 @@ std::wstring Roster(int nurses, int days) {
 void LargestRosterShowsAndCopiesWhole(CaseContext& c) {
     SetText(FindInputBox(c.app, 0), L"40");
     SetText(FindInputBox(c.app, 1), L"31");
-    Click(FindControl(c.app, 1001));
+    Click(FindControl(c.app, kCalculateButton));
     Settle(c.app);
     const std::wstring roster = Roster(40, 31);
-    ExpectText(c, ReadText(FindControl(c.app, 3000)), roster, "result box");
+    ExpectText(c, ReadText(FindControl(c.app, kResultBox)), roster, "result box");
     ExpectText(c, ReadText(FindVerdictLabel(c.app)), kVerdict, "verdict");
-    Click(FindControl(c.app, 1003));
+    Click(FindControl(c.app, kCopyButton));
     Settle(c.app);
     ExpectClipboardHolds(c, kTitle + (L"\r\n" + roster));
 }

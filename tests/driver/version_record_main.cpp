@@ -12,19 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/driver/driver.h"
+
 namespace {
 
 const wchar_t* const kNames[] = {L"FileDescription", L"ProductName", L"LegalCopyright"};
-
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return std::string();
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                    nullptr);
-    std::string result(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), &result[0], bytes, nullptr,
-                        nullptr);
-    return result;
-}
 
 const wchar_t* FileName(const wchar_t* path) {
     const wchar_t* name = path;

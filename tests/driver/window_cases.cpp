@@ -1,17 +1,14 @@
 // The main window as the user meets it: controls, keys, commands, message
 // boxes, clipboard and painting.
 #include "tests/driver/driver_case.h"
+#include "tests/support/window_expectations.h"
 
 namespace {
 
 // ---- What the configured tool shows ----
 
 const wchar_t kTitle[] = L"Peravin";
-const wchar_t kPrompt[] = L"填写左侧参数，点击“计算”";
-const wchar_t kReadyStatus[] = L"就绪：填写参数后按 F5 或点击“计算”";
 const wchar_t kCalculatedStatus[] = L"计算完成  Peravin";
-const wchar_t kCopiedStatus[] = L"结果已复制到剪贴板";
-const wchar_t kResetStatus[] = L"已恢复默认值";
 const wchar_t kNote[] = L"新生儿 GIR 4-6 起始，成人不超过 5mg/kg/min。";
 const wchar_t kBasisLine[] = L"参考依据：GIR(mg/kg/min)=速度(ml/h)×浓度(%)×10/(体重×60)";
 
@@ -32,7 +29,6 @@ const wchar_t kImpossibleVerdict[] = L"请核对：体重>0，速度≥0，浓�
 const wchar_t kDefaultClipboard[] =
     L"Peravin\r\n葡萄糖输注速率：1.67 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n\x2014\x2014 GIR 在合理范围";
 
-const wchar_t kNoResultMessage[] = L"请先点击“计算”生成结果。";
 const wchar_t kCopyFailedMessage[] = L"结果未能复制到剪贴板，请稍后重试。";
 const wchar_t kAboutText[] =
     L"Peravin\r\n"
@@ -50,20 +46,6 @@ const wchar_t* const kWarningInputs[] = {L"120", L"12.5", L"3"};
 
 // ---- Colours of the layout ----
 
-constexpr COLORREF kPage = RGB(0xF4, 0xF7, 0xF9);
-constexpr COLORREF kHeader = RGB(0x00, 0x6C, 0x96);
-constexpr COLORREF kAccent = RGB(0x00, 0x84, 0xB0);
-constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF);
-constexpr COLORREF kPanelBorder = RGB(0xDA, 0xE2, 0xE8);
-constexpr COLORREF kSeparator = RGB(0xE4, 0xEA, 0xEE);
-constexpr COLORREF kFooter = RGB(0xEC, 0xF1, 0xF4);
-constexpr COLORREF kCalculateFill = RGB(0x00, 0x7A, 0xA8);
-constexpr COLORREF kCalculatePressed = RGB(0x00, 0x64, 0x8A);
-constexpr COLORREF kCalculateBorder = RGB(0x00, 0x6A, 0x94);
-constexpr COLORREF kButtonPressed = RGB(0xE2, 0xEA, 0xF0);
-constexpr COLORREF kButtonBorder = RGB(0xCE, 0xD8, 0xE0);
-constexpr COLORREF kNormalVerdictColour = RGB(0x00, 0x80, 0x60);
-constexpr COLORREF kWarningVerdictColour = RGB(0xD6, 0x6C, 0x00);
 
 // ---- Steps ----
 
@@ -83,12 +65,12 @@ void SetInputs(CaseContext& c, const wchar_t* const* texts) {
     for (int i = 0; i < 3; ++i) SetText(FindInputBox(c.app, i), texts[i]);
 }
 
-void Calculate(CaseContext& c) { ClickAndSettle(c, Button(c, 1001)); }
+void Calculate(CaseContext& c) { ClickAndSettle(c, Button(c, kCalculateButton)); }
 
 // The result box and the verdict label hold these texts.
 void ExpectShown(CaseContext& c, const wchar_t* result, const wchar_t* verdict, const char* when) {
     std::string what = std::string("result box ") + when;
-    ExpectText(c, ReadText(FindControl(c.app, 3000)), result, what.c_str());
+    ExpectText(c, ReadText(FindControl(c.app, kResultBox)), result, what.c_str());
     what = std::string("verdict ") + when;
     ExpectText(c, ReadText(FindVerdictLabel(c.app)), verdict, what.c_str());
 }
@@ -123,7 +105,7 @@ const ControlRow kControls[] = {
     {L"Static", 0, 0x50000002, 24, 219, 184, 22, 0, L"体重"},
     {L"Edit", WS_EX_CLIENTEDGE, 0x50000080, 216, 214, 152, 27, 2002, L"60"},
     {L"Static", 0, 0x50000000, 374, 218, 78, 22, 0, L"kg"},
-    {L"Static", 0, 0x50000000, 492, 142, 492, 46, 0, kPrompt},
+    {L"Static", 0, 0x50000000, 492, 142, 492, 46, 0, kVerdictPrompt},
     {L"Edit", WS_EX_CLIENTEDGE, 0x50200844, 492, 196, 492, 232, 3000, L""},
     {L"Static", 0, 0x50000000, 492, 444, 492, 120, 0, kNote},
     {L"Static", 0, 0x50000000, 492, 576, 492, 56, 0, kBasisLine},
@@ -168,7 +150,7 @@ void ControlsAsBuilt(CaseContext& c) {
 
 void OpensWithDefaults(CaseContext& c) {
     ExpectInputs(c, kDefaultInputs);
-    ExpectShown(c, L"", kPrompt, "at start");
+    ExpectShown(c, L"", kVerdictPrompt, "at start");
     ExpectText(c, ReadText(c.app.window), kTitle, "window caption");
     ExpectFocus(c, FindInputBox(c.app, 0), "the first input box");
     ExpectStatusLine(c, kReadyStatus);
@@ -245,14 +227,14 @@ void KeysRestAfterCalculation(CaseContext& c) {
 
 // Enter on a button calculates instead of running the button's command.
 void EnterOnButtonCalculates(CaseContext& c) {
-    HWND reset = Button(c, 1004);
+    HWND reset = Button(c, kResetButton);
     ClickAndSettle(c, reset);
     ExpectFocus(c, reset, "the reset button after its click");
     SetInputs(c, kWarningInputs);
     PressKeyAndSettle(c, VK_RETURN);
     ExpectShown(c, kWarningResult, kWarningVerdict, "after Enter on the reset button");
     ExpectInputs(c, kWarningInputs);
-    HWND copy = Button(c, 1003);
+    HWND copy = Button(c, kCopyButton);
     PressMouse(copy);
     ReleaseMouse(copy, false);  // focus on the button, command not run
     Settle(c.app);
@@ -267,9 +249,9 @@ void ResetRestoresDefaults(CaseContext& c) {
     SetInputs(c, kWarningInputs);
     Calculate(c);
     ExpectVerdictColour(c, kWarningVerdictColour, kNormalVerdictColour);
-    ClickAndSettle(c, Button(c, 1004));
+    ClickAndSettle(c, Button(c, kResetButton));
     ExpectInputs(c, kDefaultInputs);
-    ExpectShown(c, L"", kPrompt, "after reset");
+    ExpectShown(c, L"", kVerdictPrompt, "after reset");
     ExpectText(c, ReadText(FindChildAt(c.app, L"Static", 492, 444)), kNote, "note after reset");
     ExpectStatusLine(c, kResetStatus);
     ExpectVerdictColour(c, kNormalVerdictColour, kWarningVerdictColour);
@@ -277,7 +259,7 @@ void ResetRestoresDefaults(CaseContext& c) {
 
 void CopiesResultExactly(CaseContext& c) {
     Calculate(c);
-    ClickAndSettle(c, Button(c, 1003));
+    ClickAndSettle(c, Button(c, kCopyButton));
     ExpectClipboardHolds(c, kDefaultClipboard);
     ExpectStatusLine(c, kCopiedStatus);
 }
@@ -285,13 +267,13 @@ void CopiesResultExactly(CaseContext& c) {
 void CopyAsksForCalculationFirst(CaseContext& c) {
     const wchar_t sentinel[] = L"left by the driver";
     WriteClipboardText(sentinel);
-    ClickAndSettle(c, Button(c, 1003));
-    ExpectMessageBox(c, kNoResultMessage, L"提示", MB_ICONINFORMATION);
+    ClickAndSettle(c, Button(c, kCopyButton));
+    ExpectMessageBox(c, kCopyNoResultMessage, L"提示", MB_ICONINFORMATION);
     ExpectStatusLine(c, kReadyStatus);
     Calculate(c);
-    ClickAndSettle(c, Button(c, 1004));
-    ClickAndSettle(c, Button(c, 1003));
-    ExpectMessageBox(c, kNoResultMessage, L"提示", MB_ICONINFORMATION);
+    ClickAndSettle(c, Button(c, kResetButton));
+    ClickAndSettle(c, Button(c, kCopyButton));
+    ExpectMessageBox(c, kCopyNoResultMessage, L"提示", MB_ICONINFORMATION);
     ExpectStatusLine(c, kResetStatus);
     std::wstring text;
     ReadClipboardText(&text);
@@ -304,7 +286,7 @@ void CopyFailureWarns(CaseContext& c) {
     WriteClipboardText(sentinel);
     Calculate(c);
     if (!Expect(c, HoldClipboard(), "the driver could not hold the clipboard")) return;
-    Click(Button(c, 1003));
+    Click(Button(c, kCopyButton));
     MessageBoxSeen seen;
     bool appeared = WaitForMessageBox(c.app, &seen);
     ReleaseClipboard();
@@ -360,7 +342,7 @@ void RejectsInputThatIsNotANumber(CaseContext& c) {
     for (const RejectedInput& row : kRejectedInputs) {
         HWND box = FindInputBox(c.app, row.box);
         SetText(box, row.text);
-        ClickAndSettle(c, Button(c, 1001));
+        ClickAndSettle(c, Button(c, kCalculateButton));
         if (!ExpectMessageBox(c, row.message, L"输入有误", MB_ICONWARNING))
             Expect(c, false, "  for \"%s\" in box %d", Utf8(row.text).c_str(), row.box + 1);
         ExpectFocus(c, box, "the rejected box");
@@ -403,7 +385,7 @@ void AcceptsWholeNumbers(CaseContext& c) {
 }
 
 void AboutShowsToolTexts(CaseContext& c) {
-    ClickAndSettle(c, Button(c, 1005));
+    ClickAndSettle(c, Button(c, kAboutButton));
     ExpectMessageBox(c, kAboutText, L"关于本工具", MB_ICONINFORMATION);
     ExpectStatusLine(c, kReadyStatus);
 }
@@ -476,7 +458,7 @@ void PaintsTheLayout(CaseContext& c) {
 }
 
 void ButtonsShowPressedColours(CaseContext& c) {
-    HWND calculate = Button(c, 1001);
+    HWND calculate = Button(c, kCalculateButton);
     PressMouse(calculate);
     ExpectPixel(c, 25, 700, kCalculatePressed, "calculate button held down");
     ExpectPixel(c, 20, 668, kCalculateBorder, "calculate button border held down");
@@ -484,7 +466,7 @@ void ButtonsShowPressedColours(CaseContext& c) {
     Settle(c.app);
     ExpectPixel(c, 25, 700, kCalculateFill, "calculate button released");
     ExpectShown(c, kDefaultResult, kNormalVerdict, "after the calculate click");
-    HWND copy = Button(c, 1003);
+    HWND copy = Button(c, kCopyButton);
     PressMouse(copy);
     ExpectPixel(c, 334, 700, kButtonPressed, "copy button held down");
     ExpectPixel(c, 328, 668, kButtonBorder, "copy button border held down");

@@ -11,14 +11,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${PERAVIN_WINDOWS_BUILD:-$root/build/windows}
 # shellcheck source-path=SCRIPTDIR/../..
 source "$root/scripts/wine_env.sh"
+source "$root/tests/support/checks.sh"
 
-passed=0 failed=0
-check() {
-  local name=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); echo "ok   $name"
-  else failed=$((failed + 1)); echo "FAIL $name"; fi
-}
 
 tmp=$(mktemp -d /tmp/peravin-clipboard.XXXXXX)
 trap 'wine_cleanup; rm -rf "$tmp"' EXIT
@@ -105,5 +99,4 @@ copy_case Peravin.exe Peravin "$tmp/peravin.txt"
 } >"$tmp/roster.txt"
 copy_case NurseRoster.exe 护士排班表 "$tmp/roster.txt" 40 31
 
-echo "clipboard: $passed passed, $failed failed"
-[ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
+finish clipboard

@@ -14,15 +14,9 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${PERAVIN_WINDOWS_BUILD:-$root/build/windows}
 # shellcheck source-path=SCRIPTDIR/../..
 source "$root/scripts/wine_env.sh"
+source "$root/tests/support/checks.sh"
 unset DISPLAY
 
-passed=0 failed=0
-check() {
-  local name=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); echo "ok   $name"
-  else failed=$((failed + 1)); echo "FAIL $name"; fi
-}
 
 tmp=$(mktemp -d /tmp/peravin-packaging.XXXXXX)
 trap 'wine_cleanup; rm -rf "$tmp"' EXIT
@@ -315,5 +309,4 @@ check "the zip unpacks to programs whose self-tests pass, with the read-me listi
   portable_works "$tmp/current/TolmMedSuite-$version-portable.zip"
 check "the zip starts with the launcher" zip_starts_with_the_launcher "$tmp/current/TolmMedSuite-$version-portable.zip"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish packaging

@@ -5,19 +5,8 @@
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/scripts/wine_env.sh"
-passed=0
-failed=0
+source "$root/tests/support/checks.sh"
 
-check() {  # check NAME CONDITION...
-  local name=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED: $name"
-  fi
-}
 
 expected=$(mktemp)
 printf 'TOOL|261|Peravin|营养支持\r\nLEVEL|0\r\nOUT|葡萄糖输注速率|1.67|mg/kg/min\r\nOUT|每日葡萄糖|144.0|g\r\nVERDICT|GIR 在合理范围\r\nDETAIL|葡萄糖输注速率：1.67 mg/kg/min 每日葡萄糖：144.0 g \r\nERRORS|0\r\n' >"$expected"
@@ -91,5 +80,4 @@ size=$(stat -c %s "$exe")
 check "Peravin.exe is at most 512 KiB ($size bytes)" test "$size" -le 524288
 
 rm -f "$expected"
-echo "selftest: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish selftest

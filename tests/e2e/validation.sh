@@ -7,23 +7,12 @@
 set -u
 root=$(cd "$(dirname "$0")/../.." && pwd)
 source "$root/scripts/wine_env.sh"
-passed=0
-failed=0
+source "$root/tests/support/checks.sh"
 
 # The program whose "--selftest" runs the suite's self-test, copied into the
 # folder of the tools.
 suite_program="$root/build/windows/TolmMedSuite.exe"
 
-check() {  # check NAME CONDITION...
-  local name=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    echo "FAILED: $name"
-  fi
-}
 
 code_is() { [ "$1" = "$2" ]; }
 absent() { [ ! -e "$1" ]; }
@@ -157,5 +146,4 @@ check "suite: an unwritable report writes nothing" absent missing-folder
 
 wine_cleanup
 cd / && rm -rf "$work"
-echo "validation: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish validation
