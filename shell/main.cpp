@@ -1,3 +1,4 @@
+// The entry of every tool's program, compiled once for all of them.
 #include <windows.h>
 
 #include "shell/startup.h"
