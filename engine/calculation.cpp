@@ -6,6 +6,7 @@
 #include "reports/report.h"
 
 const wchar_t kDefaultVerdict[] = L"请核对输入参数后重新计算";
+const wchar_t kAdvicePrefix[] = L"建议：";
 
 namespace {
 
@@ -56,32 +57,45 @@ int32_t EvaluateOutputs(const ToolDef& tool, const double* inputValues, double* 
     return failures;
 }
 
+void Calculate(const ToolDef& tool, const double* inputValues, CalculationResult* result) {
+    result->resultText[0] = L'\0';
+    result->verdictText[0] = L'\0';
+    result->level = LevelNormal;
+    result->advice = nullptr;
+    for (int i = 0; i < kMaxOutputs; ++i) {
+        result->outputValues[i] = 0;
+        result->outputFailed[i] = 0;
+    }
+    result->failedCount = 0;
+
+    if (tool.reportKind != ReportNone) {
+        result->level = RunReport(tool.reportKind, tool, inputValues, result->resultText, kResultTextCapacity,
+                                  result->verdictText, kVerdictTextCapacity);
+        return;
+    }
+
+    result->failedCount = EvaluateOutputs(tool, inputValues, result->outputValues, result->outputFailed);
+    AppendOutputLines(tool, result->outputValues, result->resultText, kResultTextCapacity);
+    if (result->failedCount) AppendCut(result->resultText, kResultTextCapacity, kFailedOutputsNote);
+
+    if (const VerdictRule* rule = ChooseRule(tool, inputValues, result->outputValues)) {
+        CopyCut(result->verdictText, kVerdictTextCapacity, rule->verdict);
+        result->level = rule->level;
+        if (rule->advice && rule->advice[0]) result->advice = rule->advice;
+    }
+    if (result->verdictText[0] == L'\0') CopyCut(result->verdictText, kVerdictTextCapacity, kDefaultVerdict);
+    if (result->advice)
+        AppendFormatCut(result->resultText, kResultTextCapacity, L"%ls%ls\r\n", kAdvicePrefix, result->advice);
+}
+
 int32_t RunCalculation(const ToolDef& tool, const double* inputValues, wchar_t* resultText,
                        int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity,
                        int32_t* level, wchar_t* lastResult, int32_t lastResultCapacity) {
-    CopyCut(lastResult, lastResultCapacity, L"");
-    CopyCut(verdictText, verdictCapacity, L"");
-    CopyCut(resultText, resultCapacity, L"");
-    *level = LevelNormal;
-
-    if (tool.reportKind != ReportNone) {
-        *level = RunReport(tool.reportKind, tool, inputValues, resultText, resultCapacity, verdictText,
-                           verdictCapacity);
-        CopyCut(lastResult, lastResultCapacity, resultText);
-        return *level;
-    }
-
-    double outputValues[kMaxOutputs];
-    bool anyFailed = EvaluateOutputs(tool, inputValues, outputValues, nullptr) != 0;
-    AppendOutputLines(tool, outputValues, resultText, resultCapacity);
-    if (anyFailed) AppendCut(resultText, resultCapacity, kFailedOutputsNote);
-
-    if (const VerdictRule* rule = ChooseRule(tool, inputValues, outputValues)) {
-        CopyCut(verdictText, verdictCapacity, rule->verdict);
-        *level = rule->level;
-    }
-    if (verdictText[0] == L'\0') CopyCut(verdictText, verdictCapacity, kDefaultVerdict);
-
+    static CalculationResult result;
+    Calculate(tool, inputValues, &result);
+    CopyCut(resultText, resultCapacity, result.resultText);
+    CopyCut(verdictText, verdictCapacity, result.verdictText);
     CopyCut(lastResult, lastResultCapacity, resultText);
-    return *level;
+    *level = result.level;
+    return result.level;
 }

@@ -29,11 +29,32 @@ constexpr int kMaxInputs = 16;
 constexpr int kMaxOutputs = 16;
 constexpr int kMaxKeyLength = 63;
 
+// One level of a categorical input: the value formulas see, and the
+// clinical wording a user chooses it by.
+struct InputChoice {
+    double value;
+    const wchar_t* label;
+};
+
 struct InputField {
     const char* key;
     const wchar_t* label;
     const wchar_t* unit;  // may be null
     double defaultValue;
+    // A choice input offers its levels instead of a number box: the value is
+    // the chosen one's. None (0, null): a number box.
+    int32_t choiceCount = 0;
+    const InputChoice* choices = nullptr;
+    // 1: a checklist; any number of its choices checked, the value is their
+    // sum (values may repeat) and the default 0, nothing checked. At most one
+    // per tool, as its last input.
+    int32_t multiSelect = 0;
+    // The accepted range, bounds included; both 0: any number is taken.
+    double minValue = 0;
+    double maxValue = 0;
+    // 1: a measurement of this patient (weight, age, a laboratory value),
+    // never a stranger's default.
+    int32_t patientValue = 0;
 };
 
 struct OutputField {
@@ -48,6 +69,8 @@ struct VerdictRule {
     const char* condition;  // "" applies always
     int32_t level;
     const wchar_t* verdict;
+    // What to do next and when to assess again; may be null.
+    const wchar_t* advice = nullptr;
 };
 
 // Written with designated initializers (.id = ..., .title = ...); what a tool
@@ -72,6 +95,50 @@ struct ToolDef {
 template <typename T, int32_t N>
 constexpr int32_t CountOf(const T (&)[N]) {
     return N;
+}
+
+// ---- Writing inputs ----
+// A tool's inputs read best as one call per row; each fills the fields its
+// kind needs and leaves the rest absent.
+
+// A number box that takes values from minValue to maxValue.
+constexpr InputField Number(const char* key, const wchar_t* label, const wchar_t* unit, double defaultValue,
+                            double minValue, double maxValue) {
+    InputField input{key, label, unit, defaultValue};
+    input.minValue = minValue;
+    input.maxValue = maxValue;
+    return input;
+}
+
+// The same for a measurement of the patient.
+constexpr InputField Measured(const char* key, const wchar_t* label, const wchar_t* unit, double defaultValue,
+                              double minValue, double maxValue) {
+    InputField input = Number(key, label, unit, defaultValue, minValue, maxValue);
+    input.patientValue = 1;
+    return input;
+}
+
+// One of the choices; the accepted range is that of their values.
+template <int32_t N>
+constexpr InputField Choice(const char* key, const wchar_t* label, const wchar_t* unit, double defaultValue,
+                            const InputChoice (&choices)[N]) {
+    InputField input{key, label, unit, defaultValue, N, choices};
+    input.minValue = input.maxValue = choices[0].value;
+    for (const InputChoice& choice : choices) {
+        if (choice.value < input.minValue) input.minValue = choice.value;
+        if (choice.value > input.maxValue) input.maxValue = choice.value;
+    }
+    return input;
+}
+
+// Any of the choices, checked one by one; from nothing checked (0) to all.
+template <int32_t N>
+constexpr InputField Checklist(const char* key, const wchar_t* label, const wchar_t* unit,
+                               const InputChoice (&choices)[N]) {
+    InputField input{key, label, unit, 0, N, choices};
+    input.multiSelect = 1;
+    for (const InputChoice& choice : choices) input.maxValue += choice.value;
+    return input;
 }
 
 // The one tool built into this program; the same record for the whole run.

@@ -2,6 +2,12 @@
 
 #include "engine/text.h"
 
+namespace {
+
+bool IsScored(const InputField& input) { return input.unit && input.unit[0] == L'分' && !input.unit[1]; }
+
+}  // namespace
+
 const wchar_t kReadyStatus[] = L"就绪：填写参数后按 F5 或点击“计算”";
 const wchar_t kCopiedStatus[] = L"结果已复制到剪贴板";
 const wchar_t kResetStatus[] = L"已恢复默认值";
@@ -20,6 +26,14 @@ const wchar_t kWebAddress[] = L"www.tolmmed.example";
 
 void FormatInputValue(double value, wchar_t* out, int capacity) {
     FormatCut(out, capacity, L"%.6g", value);
+}
+
+void FormatChoiceEntry(const InputField& input, int choice, wchar_t* out, int capacity) {
+    const InputChoice& entry = input.choices[choice];
+    if (IsScored(input))
+        FormatCut(out, capacity, L"%ls（%g分）", entry.label, entry.value);
+    else
+        CopyCut(out, capacity, entry.label);
 }
 
 void FormatInputRejected(const ToolDef& tool, int index, wchar_t* out, int capacity) {

@@ -33,6 +33,10 @@ constexpr int kClipTextCapacity = kResultTextCapacity + kVerdictTextCapacity + 2
 // A default value as the input boxes show it ("%.6g").
 void FormatInputValue(double value, wchar_t* out, int capacity);
 
+// Choice c of a choice input as its list shows it: the label and, for a
+// scored item (unit 分), its points: "轻度受限（3分）".
+void FormatChoiceEntry(const InputField& input, int choice, wchar_t* out, int capacity);
+
 // "第 %d 项“%ls”请输入数字。" for the input at index (counted from 0).
 void FormatInputRejected(const ToolDef& tool, int index, wchar_t* out, int capacity);
 

@@ -18,20 +18,30 @@ constexpr int kErrorsLineCapacity = 128;
 constexpr int kStagingBytes = 4 * kSelfTestReportCapacity;
 const wchar_t kReportOutLine[] = L"OUT|报告文本|见 DETAIL|\r\n";
 
-// The outputs evaluated once more on their own, each seeing the outputs
-// before it as the run does, so every OUT line shows what the window shows.
-int32_t AppendOutputLines(const ToolDef& tool, const double* inputValues, wchar_t* report) {
-    double outputValues[kMaxOutputs];
-    int32_t errors = EvaluateOutputs(tool, inputValues, outputValues, nullptr);
+// One OUT line per output, showing what the window shows.
+void AppendOutputLines(const ToolDef& tool, const CalculationResult& result, wchar_t* report) {
     for (int i = 0; i < tool.outputCount; ++i) {
         const OutputField& output = tool.outputs[i];
         wchar_t valueText[kValueTextCapacity];
-        FormatValue(output.format, outputValues[i], valueText, kValueTextCapacity);
+        FormatValue(output.format, result.outputValues[i], valueText, kValueTextCapacity);
         wchar_t line[kOutLineCapacity];
         FormatCut(line, kOutLineCapacity, L"OUT|%ls|%ls|%ls\r\n", output.label, valueText, TextOrEmpty(output.unit));
         AppendCut(report, kSelfTestReportCapacity, line);
     }
-    return errors;
+}
+
+// "CHOICE|key|value|label" for each choice the input offers; a checklist's
+// items by their numbers in its list, as --calc names them.
+void AppendChoiceLines(const InputField& input, const wchar_t* key, wchar_t* report) {
+    for (int c = 0; c < input.choiceCount; ++c) {
+        wchar_t line[kInLineCapacity];
+        if (input.multiSelect)
+            FormatCut(line, kInLineCapacity, L"CHOICE|%ls|%d|%ls\r\n", key, c + 1, input.choices[c].label);
+        else
+            FormatCut(line, kInLineCapacity, L"CHOICE|%ls|%g|%ls\r\n", key, input.choices[c].value,
+                      input.choices[c].label);
+        AppendCut(report, kSelfTestReportCapacity, line);
+    }
 }
 
 void AppendInputLines(const ToolDef& tool, const double* inputValues, wchar_t* report) {
@@ -42,43 +52,42 @@ void AppendInputLines(const ToolDef& tool, const double* inputValues, wchar_t* r
         wchar_t line[kInLineCapacity];
         FormatCut(line, kInLineCapacity, L"IN|%ls|%ls|%g\r\n", key, input.label, inputValues[i]);
         AppendCut(report, kSelfTestReportCapacity, line);
+        AppendChoiceLines(input, key, report);
     }
+}
+
+void AppendField(wchar_t* report, const wchar_t* name, const wchar_t* text) {
+    AppendCut(report, kSelfTestReportCapacity, name);
+    AppendCut(report, kSelfTestReportCapacity, text);
+    AppendCut(report, kSelfTestReportCapacity, L"\r\n");
 }
 
 // The one report of a calculation; the IN lines tell which inputs a
 // calculation from the command line used.
 int32_t BuildReport(const ToolDef& tool, const double* inputValues, bool withInputLines, wchar_t* report) {
-    static wchar_t resultText[kResultTextCapacity];
-    static wchar_t lastResult[kResultTextCapacity];
-    wchar_t verdictText[kVerdictTextCapacity];
-    int32_t level = LevelNormal;
-    RunCalculation(tool, inputValues, resultText, kResultTextCapacity, verdictText, kVerdictTextCapacity, &level,
-                   lastResult, kResultTextCapacity);
+    static CalculationResult result;
+    Calculate(tool, inputValues, &result);
 
     FormatCut(report, kSelfTestReportCapacity, L"TOOL|%d|%ls|%ls\r\n", tool.id, tool.title, tool.category);
     if (withInputLines) AppendInputLines(tool, inputValues, report);
     wchar_t levelLine[kLevelLineCapacity];
-    FormatCut(levelLine, kLevelLineCapacity, L"LEVEL|%d\r\n", level);
+    FormatCut(levelLine, kLevelLineCapacity, L"LEVEL|%d\r\n", result.level);
     AppendCut(report, kSelfTestReportCapacity, levelLine);
 
-    int32_t errors = 0;
     if (tool.reportKind != ReportNone)
         AppendCut(report, kSelfTestReportCapacity, kReportOutLine);
     else
-        errors = AppendOutputLines(tool, inputValues, report);
+        AppendOutputLines(tool, result, report);
 
-    AppendCut(report, kSelfTestReportCapacity, L"VERDICT|");
-    AppendCut(report, kSelfTestReportCapacity, verdictText);
-    AppendCut(report, kSelfTestReportCapacity, L"\r\n");
-    AppendCut(report, kSelfTestReportCapacity, L"DETAIL|");
+    AppendField(report, L"VERDICT|", result.verdictText);
+    if (result.advice) AppendField(report, L"ADVICE|", result.advice);
     static wchar_t detail[kSelfTestDetailLimit + 1];
-    FlattenDetail(resultText, detail);
-    AppendCut(report, kSelfTestReportCapacity, detail);
-    AppendCut(report, kSelfTestReportCapacity, L"\r\n");
+    FlattenDetail(result.resultText, detail);
+    AppendField(report, L"DETAIL|", detail);
     wchar_t errorsLine[kErrorsLineCapacity];
-    FormatCut(errorsLine, kErrorsLineCapacity, L"ERRORS|%d\r\n", errors);
+    FormatCut(errorsLine, kErrorsLineCapacity, L"ERRORS|%d\r\n", result.failedCount);
     AppendCut(report, kSelfTestReportCapacity, errorsLine);
-    return errors;
+    return result.failedCount;
 }
 
 // The report of this run, written by WriteReport.

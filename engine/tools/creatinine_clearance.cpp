@@ -24,7 +24,7 @@ const VerdictRule kRules[] = {
     {"crcl < 30", LevelDanger, L"CrCl 15-29：重度受损，查减量/禁忌"},
     {"crcl < 60", LevelWarning, L"CrCl 30-59：中度受损，核对减量"},
     {"crcl < 90", LevelNotice, L"CrCl 60-89：轻度下降"},
-    {"1", LevelNormal, L"CrCl≥90 ml/min"},
+    {"1", LevelNormal, L"CrCl≥90 ml/min：肾功能正常"},
 };
 
 }  // namespace

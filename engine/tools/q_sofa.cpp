@@ -16,7 +16,7 @@ const OutputField kOutputs[] = {
 const VerdictRule kRules[] = {
     {"score >= 2", LevelDanger, L"qSOFA≥2：感染者高危，查SOFA和乳酸"},
     {"score == 1", LevelNotice, L"qSOFA 1：密切监测（非脓毒症诊断）"},
-    {"1", LevelNormal, L"qSOFA 0"},
+    {"1", LevelNormal, L"qSOFA 0分：低风险"},
 };
 
 }  // namespace

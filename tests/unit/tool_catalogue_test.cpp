@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "engine/tool_catalogue.h"
+#include "shell/shell_texts.h"
+#include "shell/text_width.h"
 #include "store/selftest_report.h"
 #include "tests/support/catalogue_table.h"
 #include "tests/support/test_files.h"
@@ -74,21 +76,98 @@ TEST(ToolCatalogue, EveryToolKeepsTheModelsInvariants) {
     EXPECT_EQ(kToolCatalogue[0].tool->id, 261);
 }
 
+bool HasChinese(const wchar_t* text) {
+    for (const wchar_t* c = text; c && *c; ++c)
+        if (*c >= 0x4E00 && *c <= 0x9FFF) return true;
+    return false;
+}
+
+// Two Chinese characters at least: a verdict says its judgement in words,
+// not only a number.
+bool SaysAJudgement(const wchar_t* verdict) {
+    int count = 0;
+    for (const wchar_t* c = verdict; *c; ++c) count += *c >= 0x4E00 && *c <= 0x9FFF;
+    return count >= 2;
+}
+
 // What the window shows whole: at most 14 input rows inside the input panel,
 // labels of 12 characters beside their box, verdicts of 22 in the verdict
-// label. (The Wine driver measures the widest tools' labels in pixels.)
+// label, advice of about 60 on its line, a choice's entry in its list. (The
+// Wine driver measures them in the window's fonts.)
 TEST(ToolCatalogue, EveryTextFitsItsControl) {
     constexpr int kRowsInPanel = 14;
     constexpr size_t kLabelCharacters = 12;
     constexpr size_t kVerdictCharacters = 22;
+    constexpr size_t kAdviceCharacters = 64;
+    constexpr int kInputFontPixels = 15;
+    constexpr int kChoiceTextWidth = 206;
+    constexpr int kChecklistTextWidth = 360;
     for (int t = 0; t < kToolCatalogueCount; ++t) {
         const ToolDef& tool = *kToolCatalogue[t].tool;
         SCOPED_TRACE(kToolCatalogue[t].program);
         EXPECT_LE(tool.inputCount, kRowsInPanel);
-        for (int i = 0; i < tool.inputCount; ++i)
-            EXPECT_LE(std::wcslen(tool.inputs[i].label), kLabelCharacters) << tool.inputs[i].key;
-        for (int i = 0; i < tool.ruleCount; ++i)
+        for (int i = 0; i < tool.inputCount; ++i) {
+            const InputField& input = tool.inputs[i];
+            EXPECT_LE(std::wcslen(input.label), kLabelCharacters) << input.key;
+            for (int c = 0; c < input.choiceCount; ++c) {
+                wchar_t entry[256];
+                FormatChoiceEntry(input, c, entry, 256);
+                int width = input.multiSelect ? kChecklistTextWidth : kChoiceTextWidth;
+                EXPECT_LE(EstimatedTextWidth(entry, kInputFontPixels), width) << input.key << " " << c;
+            }
+        }
+        for (int i = 0; i < tool.ruleCount; ++i) {
             EXPECT_LE(std::wcslen(tool.rules[i].verdict), kVerdictCharacters) << "rule " << i;
+            EXPECT_TRUE(SaysAJudgement(tool.rules[i].verdict)) << "rule " << i;
+            if (tool.rules[i].advice) {
+                EXPECT_LE(std::wcslen(tool.rules[i].advice), kAdviceCharacters) << "rule " << i;
+            }
+        }
+    }
+}
+
+// A choice input lists distinct values in Chinese words and opens on one of
+// them; a checklist opens with nothing checked and is the tool's last input.
+TEST(ToolCatalogue, EveryChoiceInputOffersDistinctChineseChoices) {
+    for (int t = 0; t < kToolCatalogueCount; ++t) {
+        const ToolDef& tool = *kToolCatalogue[t].tool;
+        SCOPED_TRACE(kToolCatalogue[t].program);
+        for (int i = 0; i < tool.inputCount; ++i) {
+            const InputField& input = tool.inputs[i];
+            SCOPED_TRACE(input.key);
+            EXPECT_EQ(input.choiceCount > 0, input.choices != nullptr);
+            std::set<double> values;
+            std::set<std::wstring> labels;
+            for (int c = 0; c < input.choiceCount; ++c) {
+                values.insert(input.choices[c].value);
+                labels.insert(input.choices[c].label);
+                EXPECT_TRUE(HasChinese(input.choices[c].label)) << c;
+            }
+            EXPECT_EQ(labels.size(), static_cast<size_t>(input.choiceCount));
+            if (input.multiSelect) {
+                EXPECT_EQ(i, tool.inputCount - 1) << "a checklist is the last input";
+                EXPECT_EQ(input.defaultValue, 0);
+                continue;
+            }
+            EXPECT_EQ(values.size(), static_cast<size_t>(input.choiceCount)) << "two choices of one value";
+            if (input.choiceCount) {
+                EXPECT_EQ(values.count(input.defaultValue), 1u) << "the default is no choice";
+            }
+        }
+    }
+}
+
+// An accepted range holds its default; a choice input's is that of its values.
+TEST(ToolCatalogue, EveryRangeHoldsItsDefault) {
+    for (int t = 0; t < kToolCatalogueCount; ++t) {
+        const ToolDef& tool = *kToolCatalogue[t].tool;
+        SCOPED_TRACE(kToolCatalogue[t].program);
+        for (int i = 0; i < tool.inputCount; ++i) {
+            const InputField& input = tool.inputs[i];
+            if (input.minValue == 0 && input.maxValue == 0) continue;
+            EXPECT_LT(input.minValue, input.maxValue) << input.key;
+            EXPECT_TRUE(input.defaultValue >= input.minValue && input.defaultValue <= input.maxValue) << input.key;
+        }
     }
 }
 
