@@ -34,11 +34,11 @@ endforeach()
 
 # The launcher, the suite's front door: its program name as its texts file
 # gives it (kLauncherProgram), and that file, which holds its title too.
-set(PERAVIN_LAUNCHER_TEXTS ${PROJECT_SOURCE_DIR}/shell/launcher_texts.cpp)
+set(PERAVIN_LAUNCHER_TEXTS ${PROJECT_SOURCE_DIR}/launcher/launcher_texts.cpp)
 set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PERAVIN_LAUNCHER_TEXTS})
 file(STRINGS ${PERAVIN_LAUNCHER_TEXTS} launcher_line REGEX "^const char kLauncherProgram\\[\\] = \"")
 if(NOT launcher_line MATCHES "= \"([A-Za-z0-9_]+)\"")
-  message(FATAL_ERROR "shell/launcher_texts.cpp: no kLauncherProgram")
+  message(FATAL_ERROR "launcher/launcher_texts.cpp: no kLauncherProgram")
 endif()
 set(PERAVIN_LAUNCHER ${CMAKE_MATCH_1})
 if(PERAVIN_LAUNCHER IN_LIST PERAVIN_TOOLS)

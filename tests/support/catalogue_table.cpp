@@ -6,7 +6,7 @@
 
 #include "engine/platform.h"
 #include "engine/tool_catalogue.h"
-#include "shell/launcher_texts.h"
+#include "launcher/launcher_texts.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "shell/launcher_texts.h"
+#include "launcher/launcher_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "engine/tool_catalogue.h"
 #include "store/selftest_report.h"
-#include "store/suite_selftest_report.h"
+#include "launcher/suite_selftest_report.h"
 #include "tests/support/test_files.h"
 
 namespace {

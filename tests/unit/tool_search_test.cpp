@@ -1,4 +1,4 @@
-#include "shell/tool_search.h"
+#include "launcher/tool_search.h"
 
 #include <gtest/gtest.h>
 

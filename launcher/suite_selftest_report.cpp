@@ -1,4 +1,4 @@
-#include "store/suite_selftest_report.h"
+#include "launcher/suite_selftest_report.h"
 
 #include <cstdio>
 #include <cstring>

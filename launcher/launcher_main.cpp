@@ -1,8 +1,8 @@
 #include <windows.h>
 
 #include "shell/command_line.h"
-#include "shell/launcher_window.h"
-#include "shell/suite_selftest.h"
+#include "launcher/launcher_window.h"
+#include "launcher/suite_selftest.h"
 
 // "--selftest" checks every program of the suite and shows nothing;
 // otherwise the launcher's window opens.

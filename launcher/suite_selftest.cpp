@@ -1,4 +1,4 @@
-#include "shell/suite_selftest.h"
+#include "launcher/suite_selftest.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 #include "engine/text.h"
 #include "engine/tool_catalogue.h"
 #include "shell/command_line.h"
-#include "store/suite_selftest_report.h"
+#include "launcher/suite_selftest_report.h"
 
 namespace {
 

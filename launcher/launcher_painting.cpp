@@ -1,11 +1,11 @@
-#include "shell/launcher_painting.h"
+#include "launcher/launcher_painting.h"
 
 #include "engine/tool_catalogue.h"
 #include "shell/drawing.h"
-#include "shell/launcher_layout.h"
-#include "shell/launcher_state.h"
+#include "launcher/launcher_layout.h"
+#include "launcher/launcher_state.h"
 #include "shell/palette.h"
-#include "shell/sibling_program.h"
+#include "launcher/sibling_program.h"
 
 namespace {
 

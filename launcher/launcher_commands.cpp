@@ -1,12 +1,12 @@
-#include "shell/launcher_commands.h"
+#include "launcher/launcher_commands.h"
 
 #include <windows.h>
 
 #include "engine/text.h"
 #include "engine/tool_catalogue.h"
-#include "shell/launcher_layout.h"
-#include "shell/launcher_state.h"
-#include "shell/sibling_program.h"
+#include "launcher/launcher_layout.h"
+#include "launcher/launcher_state.h"
+#include "launcher/sibling_program.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "shell/launcher_window.h"
+#include "launcher/launcher_window.h"
 
 #include "engine/text.h"
 #include "engine/tool_catalogue.h"
 #include "shell/drawing.h"
-#include "shell/launcher_commands.h"
-#include "shell/launcher_layout.h"
-#include "shell/launcher_painting.h"
-#include "shell/launcher_state.h"
+#include "launcher/launcher_commands.h"
+#include "launcher/launcher_layout.h"
+#include "launcher/launcher_painting.h"
+#include "launcher/launcher_state.h"
 #include "shell/palette.h"
 #include "shell/resources/resource_ids.h"
 

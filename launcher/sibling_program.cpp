@@ -1,4 +1,4 @@
-#include "shell/sibling_program.h"
+#include "launcher/sibling_program.h"
 
 #include "engine/platform.h"
 #include "engine/text.h"

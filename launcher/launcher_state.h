@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "shell/launcher_texts.h"
-#include "shell/tool_search.h"
+#include "launcher/launcher_texts.h"
+#include "launcher/tool_search.h"
 
 enum LauncherControlId {
     LAUNCHER_SEARCH_ID = 100,

@@ -1,4 +1,4 @@
-#include "shell/launcher_texts.h"
+#include "launcher/launcher_texts.h"
 
 #include "engine/text.h"
 #include "shell/shell_texts.h"
