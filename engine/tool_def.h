@@ -26,6 +26,8 @@ enum ResultLevel : int32_t {
 };
 
 constexpr int kMaxInputs = 16;
+// The most choices one input offers (a checklist holds the most).
+constexpr int kMaxInputChoices = 64;
 constexpr int kMaxOutputs = 16;
 constexpr int kMaxKeyLength = 63;
 

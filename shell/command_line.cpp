@@ -84,14 +84,30 @@ CalcCommand ReadPath(const ToolDef& tool, const wchar_t* argument, int length, w
     return CalcAccepted;
 }
 
-CalcCommand ReadKeyValue(const ToolDef& tool, const wchar_t* argument, bool* given, double* values) {
+CalcCommand CommandOf(InputProblem problem) {
+    switch (problem) {
+    case InputAccepted: return CalcAccepted;
+    case InputOutOfRange: return CalcOutOfRange;
+    case InputNotAChoice: return CalcNotAChoice;
+    default: return CalcValueRejected;
+    }
+}
+
+CalcCommand ReadKeyValue(const ToolDef& tool, const wchar_t* argument, bool* given, CalcRequest* request) {
     int keyLength = KeyLength(argument);
     if (keyLength < 0) return CalcNotKeyValue;
     int input = FindInput(tool, argument, keyLength);
     if (input < 0) return CalcUnknownKey;
+    request->refusedInput = input;
     if (given[input]) return CalcKeyTwice;
-    if (!ReadInputNumber(argument + keyLength + 1, &values[input])) return CalcValueRejected;
+    const InputField& field = tool.inputs[input];
+    const wchar_t* text = argument + keyLength + 1;
+    double* value = &request->inputValues[input];
+    InputProblem problem =
+        field.choiceCount > 0 ? ReadChoiceArgument(field, text, value) : ReadInputValue(field, text, false, value);
+    if (problem != InputAccepted) return CommandOf(problem);
     given[input] = true;
+    request->refusedInput = -1;
     return CalcAccepted;
 }
 
@@ -175,6 +191,8 @@ CalcCommand ParseCalcCommand(const wchar_t* commandLine, const ToolDef& tool, Ca
     bool given[kMaxInputs] = {};
     for (int i = 0; i < tool.inputCount && i < kMaxInputs; ++i) request->inputValues[i] = tool.inputs[i].defaultValue;
 
+    request->refusedArgument[0] = L'\0';
+    request->refusedInput = -1;
     const wchar_t* cursor = SkipProgramName(commandLine);
     wchar_t argument[kArgumentCapacity];
     bool switchSeen = false;
@@ -189,9 +207,12 @@ CalcCommand ParseCalcCommand(const wchar_t* commandLine, const ToolDef& tool, Ca
             pathRead = true;
             read = ReadPath(tool, argument, length, request->path);
         } else {
-            read = ReadKeyValue(tool, argument, given, request->inputValues);
+            read = ReadKeyValue(tool, argument, given, request);
         }
-        if (read != CalcAccepted) return read;
+        if (read != CalcAccepted) {
+            CopyCut(request->refusedArgument, kReportPathCapacity, argument);
+            return read;
+        }
     }
     return pathRead ? CalcAccepted : CalcNoPath;
 }

@@ -43,13 +43,21 @@ enum CalcCommand {
     CalcUnknownKey,     // not an input key of the tool (keys are case-sensitive)
     CalcKeyTwice,       // a test case that says two things about one input says nothing
     CalcValueRejected,  // what an input box would reject
+    CalcOutOfRange,     // outside the input's accepted range
+    CalcNotAChoice,     // no value of the input's choices (or no item of its checklist)
 };
 
 struct CalcRequest {
     wchar_t path[kReportPathCapacity];
     double inputValues[kMaxInputs];
+    // When the command line is refused: the argument that broke a rule (cut
+    // to the capacity), and the input it names, or -1.
+    wchar_t refusedArgument[kReportPathCapacity];
+    int refusedInput;
 };
 
 // Reads a "--calc" command line for tool into request; request is complete
-// only when the result is CalcAccepted.
+// only when the result is CalcAccepted. A choice input takes one of its
+// choices' values, a checklist the numbers of its checked items joined by
+// "+" (see ReadChoiceArgument); a number input a value in its range.
 CalcCommand ParseCalcCommand(const wchar_t* commandLine, const ToolDef& tool, CalcRequest* request);

@@ -1,12 +1,7 @@
 #include "shell/shell_texts.h"
 
 #include "engine/text.h"
-
-namespace {
-
-bool IsScored(const InputField& input) { return input.unit && input.unit[0] == L'分' && !input.unit[1]; }
-
-}  // namespace
+#include "shell/input_kind.h"
 
 const wchar_t kReadyStatus[] = L"就绪：填写参数后按 F5 或点击“计算”";
 const wchar_t kCopiedStatus[] = L"结果已复制到剪贴板";
@@ -30,7 +25,7 @@ void FormatInputValue(double value, wchar_t* out, int capacity) {
 
 void FormatChoiceEntry(const InputField& input, int choice, wchar_t* out, int capacity) {
     const InputChoice& entry = input.choices[choice];
-    if (IsScored(input))
+    if (IsScoredInput(input))
         FormatCut(out, capacity, L"%ls（%g分）", entry.label, entry.value);
     else
         CopyCut(out, capacity, entry.label);

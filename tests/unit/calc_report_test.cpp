@@ -46,15 +46,18 @@ TEST(CalcReport, WorkedExampleWithItsInputs) {
               L"ERRORS|0\r\n");
 }
 
-// A report tool's inputs are its selectors.
-TEST(CalcReport, ReportToolWithItsSelectors) {
-    std::vector<std::wstring> lines = Lines(CalcReportOf(CatalogueTool("CompatibilityCheck"), {2, 9}));
-    ASSERT_GE(lines.size(), 6u);
-    EXPECT_EQ(lines[1], L"IN|drugA|药物 A 编号|2");
-    EXPECT_EQ(lines[2], L"IN|drugB|药物 B 编号|9");
-    EXPECT_EQ(lines[3], L"LEVEL|3");
-    EXPECT_EQ(lines[4], L"OUT|报告文本|见 DETAIL|");
-    EXPECT_EQ(lines[5], L"VERDICT|禁忌：不可同瓶输注，需间隔冲管");
+// After each choice input's IN line, one CHOICE line per choice: its value
+// (a checklist's items by their numbers) and its label.
+TEST(CalcReport, ChoiceLinesFollowTheirInput) {
+    const InputChoice sexes[] = {{1, L"男"}, {0, L"女"}};
+    const InputChoice items[] = {{2, L"甲项"}, {2, L"乙项"}};
+    const InputField inputs[] = {Choice("sex", L"性别", nullptr, 1, sexes), Checklist("rf", L"因素", L"分", items)};
+    const ToolDef tool = {.id = 5, .title = L"t", .category = L"c", .basis = L"b", .inputCount = 2, .inputs = inputs};
+    std::vector<std::wstring> lines = Lines(CalcReportOf(tool, {0, 4}));
+    ASSERT_GE(lines.size(), 7u);
+    const std::wstring expected[] = {L"IN|sex|性别|0", L"CHOICE|sex|1|男", L"CHOICE|sex|0|女", L"IN|rf|因素|4",
+                                     L"CHOICE|rf|1|甲项", L"CHOICE|rf|2|乙项", L"LEVEL|0"};
+    for (int l = 0; l < 7; ++l) EXPECT_EQ(lines[1 + l], expected[l]);
 }
 
 // "%g": six significant digits, the exponent with at least two digits, on
@@ -84,13 +87,17 @@ TEST(CalcReport, IsTheSelfTestReportWithTheInputLines) {
         SCOPED_TRACE(kToolCatalogue[t].program);
         BuildSelfTestReport(tool, selfTest.data());
         std::vector<std::wstring> lines = Lines(CalcReportOf(tool, Defaults(tool)));
-        ASSERT_GT(lines.size(), static_cast<size_t>(tool.inputCount));
         std::wstring withoutInputs = lines[0] + L"\r\n";
+        size_t l = 1;
         for (int i = 0; i < tool.inputCount; ++i) {
             std::wstring key(tool.inputs[i].key, tool.inputs[i].key + std::strlen(tool.inputs[i].key));
-            EXPECT_EQ(lines[1 + i].rfind(L"IN|" + key + L"|" + tool.inputs[i].label + L"|", 0), 0u) << lines[1 + i];
+            ASSERT_LT(l + tool.inputs[i].choiceCount, lines.size());
+            EXPECT_EQ(lines[l].rfind(L"IN|" + key + L"|" + tool.inputs[i].label + L"|", 0), 0u) << lines[l];
+            for (int c = 1; c <= tool.inputs[i].choiceCount; ++c)
+                EXPECT_EQ(lines[l + c].rfind(L"CHOICE|" + key + L"|", 0), 0u) << lines[l + c];
+            l += 1 + tool.inputs[i].choiceCount;
         }
-        for (size_t l = 1 + tool.inputCount; l < lines.size(); ++l) withoutInputs += lines[l] + L"\r\n";
+        for (; l < lines.size(); ++l) withoutInputs += lines[l] + L"\r\n";
         EXPECT_EQ(withoutInputs, std::wstring(selfTest.data()));
     }
 }

@@ -11,6 +11,7 @@
 #include "engine/calculation.h"
 #include "engine/format.h"
 #include "engine/tool_catalogue.h"
+#include "shell/input_reading.h"
 #include "store/selftest_report.h"
 
 namespace {
@@ -52,43 +53,80 @@ bool ShowsValue(const char* code, double value, const std::wstring& text) {
     return std::fabs(shown - value) <= 0.5000001 * std::pow(10.0, -DecimalsOf(code)) + std::fabs(value) * 1e-15;
 }
 
-// Inputs a ward user might type, and some nobody should.
-double RandomInput(std::mt19937& random, double defaultValue) {
-    const double kinds[] = {0, -0.0, 1, -1, 1e-300, -1e-300, 1e300, -1e300, 1e15, 0.5, 2, 3, 100};
-    switch (random() % 6) {
-    case 0: return kinds[random() % (sizeof kinds / sizeof kinds[0])];
-    case 1: return defaultValue;
-    case 2: return defaultValue * std::uniform_real_distribution<double>(0, 3)(random);
-    case 3: return std::uniform_real_distribution<double>(-1000, 1000)(random);
-    case 4: return static_cast<double>(random() % 8);
-    default: return std::ldexp(std::uniform_real_distribution<double>(-1, 1)(random), static_cast<int>(random() % 400) - 200);
+// A value the window or the command line takes for the input: one of its
+// choices, a sum of its checklist's items, or a number in its range; some
+// at the edges of the range, some anywhere in it.
+double RandomInput(std::mt19937& random, const InputField& input) {
+    if (input.multiSelect) {
+        double sum = 0;
+        for (int c = 0; c < input.choiceCount; ++c)
+            if (random() % 4 == 0) sum += input.choices[c].value;
+        return sum;
+    }
+    if (input.choiceCount > 0) return input.choices[random() % input.choiceCount].value;
+    double low = input.minValue, high = input.maxValue;
+    if (low == 0 && high == 0) low = -1000, high = 1000;
+    switch (random() % 5) {
+    case 0: return low;
+    case 1: return high;
+    case 2: return input.defaultValue;
+    case 3: return std::floor(std::uniform_real_distribution<double>(low, high)(random));
+    default: return std::uniform_real_distribution<double>(low, high)(random);
     }
 }
 
-TEST(SuiteTools, AnyInputGivesEveryLineAHonestValueAndALevel) {
+// A result text: one line per output, the note when one failed, the advice
+// of the chosen rule when it has one.
+TEST(SuiteTools, AnyAcceptedInputGivesEveryLineAHonestValueAndALevel) {
     std::mt19937 random(20261208);
-    static wchar_t result[8192], last[8192];
-    wchar_t verdict[512];
+    static CalculationResult run;
     for (int t = 0; t < kToolCatalogueCount; ++t) {
         const ToolDef& tool = *kToolCatalogue[t].tool;
         if (tool.reportKind != ReportNone) continue;
         SCOPED_TRACE(kToolCatalogue[t].program);
-        for (int run = 0; run < 300; ++run) {
+        for (int round = 0; round < 300; ++round) {
             double inputs[kMaxInputs] = {};
-            for (int i = 0; i < tool.inputCount; ++i) inputs[i] = RandomInput(random, tool.inputs[i].defaultValue);
-            int32_t level = -1;
-            RunCalculation(tool, inputs, result, 8192, verdict, 512, &level, last, 8192);
-            double outputs[kMaxOutputs];
-            int32_t failures = EvaluateOutputs(tool, inputs, outputs, nullptr);
-            std::vector<std::wstring> lines = Lines(result);
-            ASSERT_EQ(lines.size(), static_cast<size_t>(tool.outputCount + (failures ? 1 : 0)));
+            for (int i = 0; i < tool.inputCount; ++i) inputs[i] = RandomInput(random, tool.inputs[i]);
+            Calculate(tool, inputs, &run);
+            std::vector<std::wstring> lines = Lines(run.resultText);
+            size_t expected = tool.outputCount + (run.failedCount ? 1 : 0) + (run.advice ? 1 : 0);
+            ASSERT_EQ(lines.size(), expected);
             for (int i = 0; i < tool.outputCount; ++i) {
                 std::wstring value = ValueOfLine(tool.outputs[i], lines[i]);
-                EXPECT_TRUE(ShowsValue(tool.outputs[i].format, outputs[i], value))
-                    << tool.outputs[i].key << " = " << outputs[i] << " shown as " << ::testing::PrintToString(value);
+                EXPECT_TRUE(ShowsValue(tool.outputs[i].format, run.outputValues[i], value))
+                    << tool.outputs[i].key << " = " << run.outputValues[i] << " shown as "
+                    << ::testing::PrintToString(value);
             }
-            EXPECT_TRUE(level >= LevelNormal && level <= LevelDanger) << level;
-            EXPECT_NE(verdict[0], L'\0');
+            if (run.advice) {
+                EXPECT_EQ(lines.back(), std::wstring(kAdvicePrefix) + run.advice);
+            }
+            EXPECT_TRUE(run.level >= LevelNormal && run.level <= LevelDanger) << run.level;
+            EXPECT_NE(run.verdictText[0], L'\0');
+        }
+    }
+}
+
+// A number just outside an input's range is refused, its bounds are taken.
+TEST(SuiteTools, EveryRangeRefusesWhatLiesJustOutside) {
+    for (int t = 0; t < kToolCatalogueCount; ++t) {
+        const ToolDef& tool = *kToolCatalogue[t].tool;
+        SCOPED_TRACE(kToolCatalogue[t].program);
+        for (int i = 0; i < tool.inputCount; ++i) {
+            const InputField& input = tool.inputs[i];
+            if (input.choiceCount > 0 || (input.minValue == 0 && input.maxValue == 0)) continue;
+            SCOPED_TRACE(input.key);
+            const double step = (input.maxValue - input.minValue) * 1e-6;
+            const struct {
+                double value;
+                InputProblem problem;
+            } rows[] = {{input.minValue, InputAccepted}, {input.maxValue, InputAccepted},
+                        {input.minValue - step, InputOutOfRange}, {input.maxValue + step, InputOutOfRange}};
+            for (const auto& row : rows) {
+                wchar_t text[64];
+                std::swprintf(text, 64, L"%.17g", row.value);
+                double value = 0;
+                EXPECT_EQ(ReadInputValue(input, text, false, &value), row.problem) << row.value;
+            }
         }
     }
 }

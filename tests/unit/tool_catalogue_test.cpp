@@ -133,6 +133,7 @@ TEST(ToolCatalogue, EveryChoiceInputOffersDistinctChineseChoices) {
             const InputField& input = tool.inputs[i];
             SCOPED_TRACE(input.key);
             EXPECT_EQ(input.choiceCount > 0, input.choices != nullptr);
+            EXPECT_LE(input.choiceCount, kMaxInputChoices);
             std::set<double> values;
             std::set<std::wstring> labels;
             for (int c = 0; c < input.choiceCount; ++c) {
