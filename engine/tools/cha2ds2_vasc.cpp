@@ -4,14 +4,18 @@
 
 namespace {
 
+const InputChoice kNoYes[] = {{0, L"否"}, {1, L"是"}};
+const InputChoice kSex[] = {{1, L"男"}, {0, L"女"}};
+
+// Opens on a man of 60 with no risk factor: score 0.
 const InputField kInputs[] = {
-    {"chf", L"心衰（是1 否0）", nullptr, 0},
-    {"htn", L"高血压（是1 否0）", nullptr, 1},
-    {"age", L"年龄", L"岁", 70},
-    {"dm", L"糖尿病（是1 否0）", nullptr, 0},
-    {"stroke", L"既往卒中（是1 否0）", nullptr, 0},
-    {"vasc", L"血管疾病（是1 否0）", nullptr, 0},
-    {"sex", L"性别（男1 女0）", nullptr, 1},
+    Choice("chf", L"心衰/左室功能不全", nullptr, 0, kNoYes),
+    Choice("htn", L"高血压", nullptr, 0, kNoYes),
+    Measured("age", L"年龄", L"岁", 60, 18, 120),
+    Choice("dm", L"糖尿病", nullptr, 0, kNoYes),
+    Choice("stroke", L"卒中/TIA/血栓栓塞史", nullptr, 0, kNoYes),
+    Choice("vasc", L"血管疾病", nullptr, 0, kNoYes),
+    Choice("sex", L"性别", nullptr, 1, kSex),
 };
 
 const OutputField kOutputs[] = {
@@ -21,9 +25,13 @@ const OutputField kOutputs[] = {
 };
 
 const VerdictRule kRules[] = {
-    {"nonsex >= 2", LevelDanger, L"男≥2/女≥3分：推荐口服抗凝（评估出血）"},
-    {"nonsex == 1", LevelWarning, L"男1/女2分：应考虑口服抗凝"},
-    {"1", LevelNormal, L"低危（男0/女1分）：无需抗栓治疗"},
+    {"age < 0", LevelWarning, L"年龄有误：请填写年龄（岁）"},
+    {"nonsex >= 2", LevelDanger, L"男≥2/女≥3分：推荐口服抗凝（评估出血）",
+     L"无禁忌即启用口服抗凝药（NOAC，或华法林控制INR 2.0-3.0）；用HAS-BLED评估出血风险。"},
+    {"nonsex == 1", LevelWarning, L"男1/女2分：应考虑口服抗凝",
+     L"与患者商讨是否抗凝，权衡出血风险；如启用，首选NOAC。"},
+    {"1", LevelNormal, L"低危（男0/女1分）：无需抗栓治疗",
+     L"不用阿司匹林或抗凝药；年龄增长或出现新的危险因素时重新评分。"},
 };
 
 }  // namespace
@@ -34,7 +42,7 @@ extern const ToolDef kCha2ds2VascTool = {
     .subtitle = L"房颤卒中风险与抗凝决策",
     .category = L"循环",
     .basis = L"心衰1 + 高血压1 + 年龄(65-74岁1，≥75岁2) + 糖尿病1 + 卒中/TIA/血栓栓塞2 + 血管疾病1 + 女性1，0-9分（Lip 2010）",
-    .note = L"是填1，否填0；性别男1女0，女性计1分。卒中含TIA及血栓栓塞史；血管疾病含心肌梗死、外周动脉疾病、主动脉斑块。抗凝建议按不计女性分的评分判断。仅用于非瓣膜性房颤（中重度二尖瓣狭窄、机械瓣除外）。",
+    .note = L"女性计1分。血管疾病含心肌梗死、外周动脉疾病、主动脉斑块。抗凝建议按不计女性分的评分判断。仅用于非瓣膜性房颤（中重度二尖瓣狭窄、机械瓣除外）。",
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .outputCount = CountOf(kOutputs),

@@ -4,10 +4,10 @@
 namespace {
 
 const InputField kInputs[] = {
-    {"w", L"实测体重", L"kg", 15},
-    {"dpk", L"每公斤剂量", L"mg/kg", 10},
-    {"maxd", L"最大剂量（0为不限）", L"mg", 0},
-    {"freq", L"每日给药次数", L"次/日", 1},
+    Measured("w", L"实测体重", L"kg", 15, 0.3, 150),
+    Number("dpk", L"每公斤剂量", L"mg/kg", 10, 0.001, 1000),
+    Number("maxd", L"最大剂量（0为不限）", L"mg", 0, 0, 100000),
+    Number("freq", L"每日给药次数", L"次/日", 1, 1, 24),
 };
 
 const OutputField kOutputs[] = {
@@ -16,10 +16,13 @@ const OutputField kOutputs[] = {
     {"daily", L"每日总量", L"mg/日", "dose*freq", "f1"},
 };
 
+// The cap is judged on the dose as shown, to one decimal.
 const VerdictRule kRules[] = {
-    {"w <= 0", LevelWarning, L"请输入实测体重"},
-    {"maxd > 0 && raw > maxd", LevelWarning, L"超过最大/成人剂量，已按最大剂量计"},
-    {"1", LevelNormal, L"按体重计算剂量（请核对药典范围）"},
+    {"w <= 0 || dpk <= 0 || maxd < 0 || freq < 1 || freq != floor(freq)", LevelWarning,
+     L"请核对：体重、剂量>0，每日次数为整数"},
+    {"maxd > 0 && round(raw*10)/10 > maxd", LevelWarning, L"超过最大/成人剂量，已按最大剂量计"},
+    {"maxd > 0", LevelNormal, L"未超过最大剂量；请核对药典范围"},
+    {"1", LevelNormal, L"未设最大剂量：请对照药典和成人剂量"},
 };
 
 }  // namespace
@@ -30,7 +33,7 @@ extern const ToolDef kChildDoseTool = {
     .subtitle = L"按mg/kg计算剂量，不超过成人量",
     .category = L"儿科",
     .basis = L"剂量 = 体重(kg) × 每公斤剂量(mg/kg)，不超过最大（成人）剂量；每日总量 = 剂量 × 每日次数。儿科：按体重计算超过成人量时以成人量为限",
-    .note = L"每公斤剂量与最大剂量按同一时段填写：都按每次，或都按每日（此时次数填1）；最大剂量填0为不限。体重用实测值。不含药品数据，剂量范围按说明书或医嘱。",
+    .note = L"每公斤剂量与最大剂量按同一时段填写：都按每次，或都按每日（此时次数填1）。体重用实测值。不含药品数据，剂量范围按说明书或医嘱。",
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .outputCount = CountOf(kOutputs),

@@ -3,18 +3,20 @@
 
 namespace {
 
+const InputChoice kNoYes[] = {{0, L"否"}, {1, L"是"}};
+
 const InputField kInputs[] = {
-    {"cancer", L"活动性肿瘤（是1 否0）", nullptr, 0},
-    {"pvte", L"既往VTE（是1 否0）", nullptr, 0},
-    {"immob", L"卧床≥3天（是1 否0）", nullptr, 0},
-    {"thromb", L"易栓症（是1 否0）", nullptr, 0},
-    {"trauma", L"创伤/手术（是1 否0）", nullptr, 0},
-    {"age", L"年龄", L"岁", 60},
-    {"hf", L"心肺衰竭（是1 否0）", nullptr, 0},
-    {"ami", L"心梗或卒中（是1 否0）", nullptr, 0},
-    {"infect", L"感染/风湿（是1 否0）", nullptr, 0},
-    {"bmi", L"体质指数（BMI）", L"kg/m²", 23},
-    {"horm", L"激素治疗（是1 否0）", nullptr, 0},
+    Choice("cancer", L"活动性肿瘤", nullptr, 0, kNoYes),
+    Choice("pvte", L"既往VTE史", nullptr, 0, kNoYes),
+    Choice("immob", L"活动减少≥3天", nullptr, 0, kNoYes),
+    Choice("thromb", L"已知易栓症", nullptr, 0, kNoYes),
+    Choice("trauma", L"1月内创伤/手术", nullptr, 0, kNoYes),
+    Measured("age", L"年龄", L"岁", 60, 18, 120),
+    Choice("hf", L"心脏/呼吸衰竭", nullptr, 0, kNoYes),
+    Choice("ami", L"急性心梗/缺血性卒中", nullptr, 0, kNoYes),
+    Choice("infect", L"急性感染/风湿病", nullptr, 0, kNoYes),
+    Measured("bmi", L"体质指数（BMI）", L"kg/m²", 23, 10, 80),
+    Choice("horm", L"激素治疗中", nullptr, 0, kNoYes),
 };
 
 const OutputField kOutputs[] = {
@@ -24,8 +26,10 @@ const OutputField kOutputs[] = {
 };
 
 const VerdictRule kRules[] = {
-    {"score >= 4", LevelWarning, L"≥4分：VTE高危，评估出血风险并考虑预防"},
-    {"1", LevelNormal, L"<4分：VTE低危"},
+    {"age < 0 || bmi <= 0", LevelWarning, L"请填写年龄和BMI（>0）"},
+    {"score >= 4", LevelWarning, L"≥4分：VTE高危，评估出血风险并考虑预防",
+     L"评估出血风险：低者遵医嘱药物预防（低分子肝素或肝素），高者机械预防；病情变化时复评。"},
+    {"1", LevelNormal, L"<4分：VTE低危", L"鼓励早期活动、补足液体；病情变化或转科时复评。"},
 };
 
 }  // namespace
@@ -36,7 +40,7 @@ extern const ToolDef kPaduaScoreTool = {
     .subtitle = L"内科住院患者VTE风险评估",
     .category = L"护理评估",
     .basis = L"3×(活动性肿瘤+既往VTE+卧床+易栓症) + 2×创伤/手术 + 年龄≥70、心肺衰竭、心梗或卒中、感染/风湿、BMI≥30、激素治疗各1分；Barbar 2010，≥4分高危",
-    .note = L"是填1，否填0。活动性肿瘤：有转移或6个月内放化疗；卧床：活动减少≥3天；创伤/手术：1个月内；心肺衰竭：心脏和/或呼吸衰竭；心梗或卒中：急性心梗或缺血性卒中。外科患者用Caprini评分。",
+    .note = L"活动性肿瘤：有转移或6个月内放化疗；创伤/手术：1个月内。外科患者用Caprini评分。",
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .outputCount = CountOf(kOutputs),

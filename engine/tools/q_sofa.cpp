@@ -4,9 +4,9 @@
 namespace {
 
 const InputField kInputs[] = {
-    {"rr", L"呼吸频率", L"次/分", 18},
-    {"sbp", L"收缩压", L"mmHg", 120},
-    {"gcs", L"GCS评分（3-15）", L"分", 15},
+    Measured("rr", L"呼吸频率", L"次/分", 18, 2, 80),
+    Measured("sbp", L"收缩压", L"mmHg", 120, 30, 300),
+    Measured("gcs", L"GCS评分", L"分", 15, 3, 15),
 };
 
 const OutputField kOutputs[] = {
@@ -14,9 +14,12 @@ const OutputField kOutputs[] = {
 };
 
 const VerdictRule kRules[] = {
-    {"score >= 2", LevelDanger, L"qSOFA≥2：感染者高危，查SOFA和乳酸"},
-    {"score == 1", LevelNotice, L"qSOFA 1：密切监测（非脓毒症诊断）"},
-    {"1", LevelNormal, L"qSOFA 0分：低风险"},
+    {"rr <= 0 || sbp <= 0 || gcs < 3 || gcs > 15 || gcs != floor(gcs)", LevelWarning,
+     L"请核对：呼吸、血压>0，GCS取3-15整数"},
+    {"score >= 2", LevelDanger, L"qSOFA≥2：感染者高危，查SOFA和乳酸",
+     L"立即报告医生；用抗生素前查乳酸、留血培养；密切监测生命体征和尿量。"},
+    {"score == 1", LevelNotice, L"qSOFA 1：密切监测（非脓毒症诊断）", L"复测生命体征和意识；出现第二项时通知医生。"},
+    {"1", LevelNormal, L"qSOFA 0分：低风险，不能排除脓毒症"},
 };
 
 }  // namespace
