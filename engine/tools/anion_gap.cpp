@@ -4,11 +4,11 @@
 namespace {
 
 const InputField kInputs[] = {
-    {"na", L"血钠", L"mmol/L", 140},
-    {"cl", L"血氯", L"mmol/L", 104},
-    {"hco3", L"碳酸氢根（HCO3）", L"mmol/L", 24},
-    {"alb", L"白蛋白", L"g/L", 40},
-    {"k", L"血钾（选填）", L"mmol/L", 0},
+    Measured("na", L"血钠", L"mmol/L", 140, 90, 200),
+    Measured("cl", L"血氯", L"mmol/L", 104, 60, 150),
+    Measured("hco3", L"碳酸氢根（HCO3）", L"mmol/L", 24, 1, 60),
+    Measured("alb", L"白蛋白", L"g/L", 40, 5, 60),
+    Measured("k", L"血钾（选填）", L"mmol/L", 4, 0, 10),
 };
 
 const OutputField kOutputs[] = {
@@ -17,11 +17,12 @@ const OutputField kOutputs[] = {
     {"ag_corr", L"白蛋白校正AG", L"mmol/L", "ag + 0.25*(40 - alb)", "f1"},
 };
 
+// The corrected gap is judged as it is shown, to one decimal.
 const VerdictRule kRules[] = {
-    {"alb <= 0", LevelWarning, L"请输入白蛋白（g/L）以计算校正AG"},
-    {"ag_corr > 16", LevelWarning, L"AG升高：考虑高AG代酸，查乳酸酮体肾功毒物"},
-    {"ag_corr < 8", LevelNotice, L"AG偏低：查检验误差、副蛋白、高钙镁、锂"},
-    {"1", LevelNormal, L"校正AG在8-16 mmol/L之间"},
+    {"na <= 0 || cl <= 0 || hco3 <= 0 || alb <= 0 || k < 0", LevelWarning, L"请输入钠、氯、HCO3和白蛋白（>0）"},
+    {"round(ag_corr*10)/10 > 16", LevelWarning, L"校正AG升高：高AG代酸，查乳酸酮体肾功毒物"},
+    {"round(ag_corr*10)/10 < 8", LevelNotice, L"AG偏低：查检验误差、副蛋白、高钙镁、锂"},
+    {"1", LevelNormal, L"校正AG正常（8-16 mmol/L）"},
 };
 
 }  // namespace

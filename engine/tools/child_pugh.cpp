@@ -1,14 +1,26 @@
-// Child-Pugh score and class; ascites and encephalopathy are entered as their points.
+// Child-Pugh score and class; ascites and encephalopathy are chosen by grade.
 #include "engine/tool_def.h"
 
 namespace {
 
+const InputChoice kAscites[] = {
+    {1, L"无"},
+    {2, L"轻度/利尿剂可控制"},
+    {3, L"中重度/顽固性"},
+};
+
+const InputChoice kEncephalopathy[] = {
+    {1, L"无"},
+    {2, L"1-2期"},
+    {3, L"3-4期"},
+};
+
 const InputField kInputs[] = {
-    {"bili", L"总胆红素", L"μmol/L", 20},
-    {"alb", L"白蛋白", L"g/L", 38},
-    {"inr", L"INR", nullptr, 1.1},
-    {"asc", L"腹水（1-3）", L"分", 1},
-    {"he", L"肝性脑病（1-3）", L"分", 1},
+    Measured("bili", L"总胆红素", L"μmol/L", 20, 1, 1000),
+    Measured("alb", L"白蛋白", L"g/L", 38, 5, 60),
+    Measured("inr", L"INR", nullptr, 1.1, 0.5, 20),
+    Choice("asc", L"腹水", L"分", 1, kAscites),
+    Choice("he", L"肝性脑病", L"分", 1, kEncephalopathy),
 };
 
 const OutputField kOutputs[] = {
@@ -20,7 +32,9 @@ const OutputField kOutputs[] = {
 };
 
 const VerdictRule kRules[] = {
-    {"asc < 1 || asc > 3 || he < 1 || he > 3", LevelWarning, L"腹水和肝性脑病请填1、2或3"},
+    {"bili <= 0 || alb <= 0 || inr <= 0", LevelWarning, L"请输入胆红素、白蛋白和INR（>0）"},
+    {"asc < 1 || asc > 3 || he < 1 || he > 3 || asc != floor(asc) || he != floor(he)", LevelWarning,
+     L"腹水和肝性脑病请选三级之一"},
     {"score >= 10", LevelDanger, L"C级（10-15）：失代偿，肝功能严重受损"},
     {"score >= 7", LevelWarning, L"B级（7-9）：肝功能明显受损"},
     {"1", LevelNormal, L"A级（5-6）：肝功能代偿良好"},
@@ -34,7 +48,7 @@ extern const ToolDef kChildPughTool = {
     .subtitle = L"五项计分评估肝硬化肝功能储备",
     .category = L"肝功能",
     .basis = L"总分 = 胆红素 + 白蛋白 + INR + 腹水 + 肝性脑病（各1-3分）；A级5-6分，B级7-9分，C级10-15分（Child-Pugh，Pugh 1973）",
-    .note = L"腹水：1无，2轻度或利尿剂可控，3中重度或顽固。肝性脑病：1无，2为Ⅰ-Ⅱ级，3为Ⅲ-Ⅳ级。白蛋白界值28 g/L（部分教材用30）；PBC/PSC的胆红素分界更高，本工具未采用。",
+    .note = L"胆红素<34、34-51、>51 μmol/L；白蛋白>35、28-35、<28 g/L（部分教材用30）；INR<1.7、1.7-2.3、>2.3，依次计1、2、3分。PBC/PSC的胆红素分界更高，本工具未采用。",
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .outputCount = CountOf(kOutputs),

@@ -4,20 +4,21 @@
 namespace {
 
 const InputField kInputs[] = {
-    {"ca", L"血清总钙", L"mmol/L", 2.2},
-    {"alb", L"白蛋白", L"g/L", 40},
+    Measured("ca", L"血清总钙", L"mmol/L", 2.3, 0.5, 5),
+    Measured("alb", L"白蛋白", L"g/L", 40, 5, 60),
 };
 
 const OutputField kOutputs[] = {
     {"ca_corr", L"校正血钙", L"mmol/L", "ca + 0.02*(40 - alb)", "f2"},
 };
 
+// Judged as shown, to two decimals: 2.1296 reads 2.13 and is not below 2.13.
 const VerdictRule kRules[] = {
     {"alb <= 0 || ca <= 0", LevelWarning, L"请输入血钙和白蛋白"},
-    {"ca_corr < 2.13", LevelWarning, L"校正钙<2.13：低钙血症，请测离子钙确认"},
-    {"ca_corr < 2.25", LevelNotice, L"校正钙略低于参考范围2.25-2.75"},
-    {"ca_corr > 2.75", LevelWarning, L"校正钙>2.75 mmol/L：高钙血症"},
-    {"1", LevelNormal, L"校正血钙在2.25-2.75 mmol/L"},
+    {"round(ca_corr*100)/100 < 2.13", LevelWarning, L"校正钙<2.13：低钙血症，请测离子钙确认"},
+    {"round(ca_corr*100)/100 < 2.25", LevelNotice, L"校正钙2.13-2.24：低于教材参考范围"},
+    {"round(ca_corr*100)/100 > 2.75", LevelWarning, L"校正钙>2.75 mmol/L：高钙血症"},
+    {"1", LevelNormal, L"校正血钙正常（2.25-2.75）"},
 };
 
 }  // namespace

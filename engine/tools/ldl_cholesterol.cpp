@@ -4,9 +4,9 @@
 namespace {
 
 const InputField kInputs[] = {
-    {"tc", L"总胆固醇", L"mmol/L", 5.2},
-    {"hdl", L"高密度脂蛋白胆固醇", L"mmol/L", 1.3},
-    {"tg", L"甘油三酯", L"mmol/L", 1.5},
+    Measured("tc", L"总胆固醇", L"mmol/L", 5.2, 1, 20),
+    Measured("hdl", L"高密度脂蛋白胆固醇", L"mmol/L", 1.3, 0.1, 5),
+    Measured("tg", L"甘油三酯", L"mmol/L", 1.5, 0.1, 50),
 };
 
 const OutputField kOutputs[] = {
@@ -15,12 +15,15 @@ const OutputField kOutputs[] = {
     {"nonhdl", L"非HDL-C", L"mmol/L", "tc - hdl", "f2"},
 };
 
+// The strata judge LDL-C as shown (two decimals); only the sign check takes
+// the unrounded value, so a shown "-0.00" still counts as negative.
 const VerdictRule kRules[] = {
+    {"tc <= 0 || hdl <= 0 || tg <= 0", LevelWarning, L"请输入总胆固醇、HDL-C和甘油三酯（>0）"},
     {"tg > 4.5", LevelWarning, L"TG>4.5：公式不适用，请直接测LDL-C"},
     {"ldl < 0", LevelWarning, L"结果为负：请核对输入或直接测LDL-C"},
-    {"ldl >= 4.1", LevelWarning, L"LDL-C≥4.1 mmol/L：升高"},
-    {"ldl >= 3.4", LevelNotice, L"LDL-C 3.4-4.0：边缘升高"},
-    {"ldl >= 2.6", LevelNormal, L"LDL-C 2.6-3.3：合适（一级预防）"},
+    {"round(ldl*100)/100 >= 4.1", LevelWarning, L"LDL-C≥4.1 mmol/L：升高"},
+    {"round(ldl*100)/100 >= 3.4", LevelNotice, L"LDL-C≥3.4且<4.1：边缘升高"},
+    {"round(ldl*100)/100 >= 2.6", LevelNormal, L"LDL-C≥2.6且<3.4：合适水平"},
     {"1", LevelNormal, L"LDL-C<2.6：理想水平（一级预防）"},
 };
 
