@@ -20,16 +20,23 @@ std::string Utf8(const wchar_t* text) {
     return n > 0 ? std::string(bytes.data(), static_cast<size_t>(n - 1)) : std::string();
 }
 
+// A choice as its label, a checklist as what is checked, a number with its unit.
+std::string DefaultShown(const InputField& input) {
+    if (input.multiSelect) return "（不选）";
+    for (int c = 0; c < input.choiceCount; ++c)
+        if (input.choices[c].value == input.defaultValue) return Utf8(input.choices[c].label);
+    char value[64];
+    std::snprintf(value, sizeof value, "%g", input.defaultValue);
+    return input.unit && input.unit[0] ? value + (" " + Utf8(input.unit)) : value;
+}
+
 std::string InputsWithDefaults(const ToolDef& tool) {
     if (tool.inputCount == 0) return "none";
     std::string text;
     for (int i = 0; i < tool.inputCount; ++i) {
         const InputField& input = tool.inputs[i];
-        char value[64];
-        std::snprintf(value, sizeof value, "%g", input.defaultValue);
         if (i) text += ", ";
-        text += Utf8(input.label) + " " + value;
-        if (input.unit && input.unit[0]) text += " " + Utf8(input.unit);
+        text += Utf8(input.label) + " " + DefaultShown(input);
     }
     return text;
 }
@@ -71,4 +78,11 @@ std::string ReadmeToolTableSection(const std::string& readme) {
     size_t end = readme.find(kTableEnd, start);
     if (end == std::string::npos) return "";
     return readme.substr(start, end + sizeof kTableEnd - 1 - start);
+}
+
+std::string ReadmeWithToolTable(const std::string& readme) {
+    std::string section = ReadmeToolTableSection(readme);
+    if (section.empty()) return readme;
+    size_t start = readme.find(section);
+    return readme.substr(0, start) + ReadmeToolTableFromCatalogue() + readme.substr(start + section.size());
 }

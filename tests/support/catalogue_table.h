@@ -15,3 +15,6 @@ std::string ReadmeToolTableFromCatalogue();
 
 // Lines of README.md between the two marker lines, as they stand.
 std::string ReadmeToolTableSection(const std::string& readme);
+
+// The README with its tool table made anew from the catalogue.
+std::string ReadmeWithToolTable(const std::string& readme);

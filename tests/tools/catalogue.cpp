@@ -3,7 +3,8 @@
 //   catalogue selftest PROGRAM REPORT_PATH   the native self-test of one program
 //   catalogue run PROGRAM ARGUMENT...        PROGRAM's modes without a window
 //                                            (--selftest, --calc), natively
-//   catalogue readme-table                   the README's tool table
+//   catalogue readme-table [README.md]       the README's tool table; with a
+//                                            file, written into its table
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -20,7 +21,7 @@ namespace {
 int Usage() {
     std::fprintf(stderr,
                  "usage: catalogue selftest PROGRAM REPORT_PATH | catalogue run PROGRAM ARGUMENT... | "
-                 "catalogue readme-table\n");
+                 "catalogue readme-table [README.md]\n");
     return 64;
 }
 
@@ -52,6 +53,20 @@ int Run(int argc, char** argv) {
     return 1;
 }
 
+int WriteReadmeTable(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) return Usage();
+    std::string readme;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) readme.append(buffer, n);
+    std::fclose(file);
+    std::string written = ReadmeWithToolTable(readme);
+    file = std::fopen(path, "wb");
+    if (!file) return Usage();
+    bool ok = std::fwrite(written.data(), 1, written.size(), file) == written.size();
+    return std::fclose(file) == 0 && ok ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -61,5 +76,6 @@ int main(int argc, char** argv) {
         std::fputs(ReadmeToolTableFromCatalogue().c_str(), stdout);
         return 0;
     }
+    if (argc == 3 && std::strcmp(argv[1], "readme-table") == 0) return WriteReadmeTable(argv[2]);
     return Usage();
 }

@@ -210,7 +210,7 @@ TEST(ToolCatalogue, PackageListSaysWhatTheCatalogueSays) {
 TEST(ToolCatalogue, ReadmeTableSaysWhatTheCatalogueSays) {
     std::string section = ReadmeToolTableSection(ReadBytes(PERAVIN_SOURCE_DIR "/README.md"));
     EXPECT_EQ(section, ReadmeToolTableFromCatalogue())
-        << "build/native/tests/catalogue readme-table prints the table the README must hold";
+        << "build/native/tests/catalogue readme-table README.md writes the table the README must hold";
 }
 #endif
 
