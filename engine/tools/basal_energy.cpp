@@ -4,13 +4,19 @@
 
 namespace {
 
+const InputChoice kSex[] = {
+    {1, L"男"},
+    {0, L"女"},
+};
+
+// The factors vary by source, so they stay number boxes.
 const InputField kInputs[] = {
-    {"sex", L"性别（男1 女0）", nullptr, 1},
-    {"w", L"体重", L"kg", 60},
-    {"h", L"身高", L"cm", 165},
-    {"age", L"年龄", L"岁", 50},
-    {"af", L"活动系数", nullptr, 1},
-    {"sf", L"应激系数", nullptr, 1},
+    Choice("sex", L"性别", nullptr, 1, kSex),
+    Measured("w", L"体重", L"kg", 60, 10, 350),
+    Measured("h", L"身高", L"cm", 165, 50, 250),
+    Measured("age", L"年龄", L"岁", 50, 18, 120),
+    Number("af", L"活动系数", nullptr, 1, 1, 2),
+    Number("sf", L"应激系数", nullptr, 1, 1, 2.1),
 };
 
 const OutputField kOutputs[] = {
@@ -23,11 +29,12 @@ const OutputField kOutputs[] = {
     {"bmi", L"体质指数（BMI）", L"kg/m²", "w/((h/100)^2)", "f1"},
 };
 
+// Obesity is judged on the BMI as shown (one decimal).
 const VerdictRule kRules[] = {
-    {"w <= 0 || h <= 0", LevelWarning, L"请输入体重和身高"},
+    {"w <= 0 || h <= 0 || age < 0 || af <= 0 || sf <= 0", LevelWarning, L"体重、身高、年龄及两系数须大于0"},
     {"age < 18", LevelNotice, L"H-B公式源自成人，不适用于儿童"},
-    {"bmi >= 28", LevelNotice, L"肥胖（BMI≥28）：高估，宜用校正体重"},
-    {"1", LevelNormal, L"仅为估算，间接测热法为金标准"},
+    {"round(bmi*10)/10 >= 28", LevelNotice, L"肥胖（BMI≥28）：高估，宜用校正体重"},
+    {"1", LevelNormal, L"非肥胖成人估算值，间接测热法为金标准"},
 };
 
 }  // namespace
@@ -38,7 +45,7 @@ extern const ToolDef kBasalEnergyTool = {
     .subtitle = L"BEE及乘活动、应激系数后的需要量",
     .category = L"营养支持",
     .basis = L"男：66.473+13.7516W+5.0033H-6.755A；女：655.0955+9.5634W+1.8496H-4.6756A（Harris-Benedict 1919）；需要量=BEE×活动系数×应激系数",
-    .note = L"性别：男1、女0。活动系数不用时填1（卧床1.2）；应激系数不用时填1（小手术1.1-1.3，脓毒症1.4-1.8，烧伤至2.1）。仅适用于成人；肥胖者高估。",
+    .note = L"活动系数不用时填1（卧床1.2）；应激系数不用时填1（小手术1.1-1.3，脓毒症1.4-1.8，烧伤至2.1）。仅适用于成人；肥胖者高估。教材系数取整时结果可差约10 kcal/d。",
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .outputCount = CountOf(kOutputs),

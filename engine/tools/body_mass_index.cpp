@@ -4,8 +4,8 @@
 namespace {
 
 const InputField kInputs[] = {
-    {"w", L"体重", L"kg", 65},
-    {"h", L"身高", L"cm", 170},
+    Measured("w", L"体重", L"kg", 65, 10, 350),
+    Measured("h", L"身高", L"cm", 170, 50, 250),
 };
 
 const OutputField kOutputs[] = {

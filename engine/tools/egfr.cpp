@@ -4,10 +4,15 @@
 
 namespace {
 
+const InputChoice kSex[] = {
+    {1, L"男"},
+    {0, L"女"},
+};
+
 const InputField kInputs[] = {
-    {"sex", L"性别（男1 女0）", nullptr, 1},
-    {"age", L"年龄", L"岁", 60},
-    {"scr", L"血肌酐", L"μmol/L", 90},
+    Choice("sex", L"性别", nullptr, 1, kSex),
+    Measured("age", L"年龄", L"岁", 60, 18, 120),
+    Measured("scr", L"血肌酐", L"μmol/L", 90, 10, 3000),
 };
 
 const OutputField kOutputs[] = {
@@ -25,8 +30,10 @@ const OutputField kOutputs[] = {
 const VerdictRule kRules[] = {
     {"scr <= 0", LevelWarning, L"请输入血肌酐"},
     {"age < 18", LevelNotice, L"成人公式，<18岁请用儿童公式"},
-    {"egfr_r < 15", LevelDanger, L"G5：eGFR<15，肾衰竭"},
-    {"egfr_r < 30", LevelDanger, L"G4：eGFR 15-29，重度下降"},
+    {"egfr_r < 15", LevelDanger, L"G5：eGFR<15，肾衰竭",
+     L"立即转诊肾内科，准备肾脏替代治疗；调整经肾排泄药物的剂量。"},
+    {"egfr_r < 30", LevelDanger, L"G4：eGFR 15-29，重度下降",
+     L"转诊肾内科（eGFR<30）；调整经肾排泄药物的剂量。"},
     {"egfr_r < 45", LevelWarning, L"G3b：eGFR 30-44，中至重度下降"},
     {"egfr_r < 60", LevelWarning, L"G3a：eGFR 45-59，轻至中度下降"},
     {"egfr_r < 90", LevelNotice, L"G2：60-89轻度下降，伴肾损伤才属CKD"},
@@ -41,7 +48,7 @@ extern const ToolDef kEGFRTool = {
     .subtitle = L"CKD-EPI 2021无种族系数，附2009",
     .category = L"肾功能",
     .basis = L"eGFR=142×min(Scr/κ,1)^α×max(Scr/κ,1)^-1.2×0.9938^年龄×1.012[女]；κ女0.7男0.9；α女-0.241男-0.302。CKD-EPI 2021（NKF）",
-    .note = L"性别：男1，女0。按取整后的2021 eGFR分期（KDIGO G1-G5）。2021公式对非黑人约高估4%，接近决策阈值时宜加测胱抑素C。不适用于AKI、妊娠、肌肉量极端及<18岁。",
+    .note = L"按取整后的2021 eGFR分期（KDIGO G1-G5）。2021公式对非黑人约高估4%，接近决策阈值时宜加测胱抑素C。不适用于AKI、妊娠、肌肉量极端及<18岁。",
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .outputCount = CountOf(kOutputs),

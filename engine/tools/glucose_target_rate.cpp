@@ -3,11 +3,16 @@
 
 namespace {
 
+const InputChoice kLine[] = {
+    {0, L"外周静脉"},
+    {1, L"中心静脉"},
+};
+
 const InputField kInputs[] = {
-    {"w", L"体重", L"kg", 3.5},
-    {"gir_t", L"目标GIR", L"mg/kg/min", 6},
-    {"conc", L"葡萄糖浓度", L"%", 10},
-    {"central", L"中心静脉（是1 否0）", nullptr, 0},
+    Measured("w", L"体重", L"kg", 3.5, 0.3, 350),
+    Number("gir_t", L"目标GIR", L"mg/kg/min", 6, 1, 20),
+    Number("conc", L"葡萄糖浓度", L"%", 10, 2.5, 50),
+    Choice("central", L"输注通路", nullptr, 0, kLine),
 };
 
 const OutputField kOutputs[] = {
@@ -17,9 +22,9 @@ const OutputField kOutputs[] = {
 };
 
 const VerdictRule kRules[] = {
-    {"w <= 0 || conc <= 0", LevelWarning, L"请输入大于0的体重和葡萄糖浓度"},
+    {"w <= 0 || gir_t <= 0 || conc <= 0 || conc > 50", LevelWarning, L"体重、目标GIR须>0，浓度1-50%"},
     {"conc > 12.5 && central == 0", LevelDanger, L"葡萄糖>12.5%须经中心静脉输注"},
-    {"1", LevelNormal, L"按计算泵速设置，复测血糖"},
+    {"1", LevelNormal, L"浓度适合该通路：按泵速设置，复测血糖"},
 };
 
 }  // namespace
@@ -30,7 +35,7 @@ extern const ToolDef kGlucoseTargetRateTool = {
     .subtitle = L"由目标GIR反算含糖液泵速",
     .category = L"营养支持",
     .basis = L"速度(ml/h) = GIR(mg/kg/min)×体重(kg)×6 ÷ 浓度(%)；外周葡萄糖浓度上限12.5%（新生儿GIR指南）",
-    .note = L"浓度填百分数（10%填10）；中心静脉填1，外周静脉填0。12.5%外周上限为新生儿及儿科惯例，成人请按本院规定。",
+    .note = L"浓度填百分数（10%填10）。12.5%外周上限为新生儿及儿科惯例，成人请按本院规定。",
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .outputCount = CountOf(kOutputs),

@@ -4,7 +4,7 @@
 namespace {
 
 const InputField kInputs[] = {
-    {"w", L"体重", L"kg", 20},
+    Measured("w", L"体重", L"kg", 20, 0.3, 350),
 };
 
 const OutputField kOutputs[] = {
@@ -30,7 +30,7 @@ extern const ToolDef kMaintenanceFluidTool = {
     .subtitle = L"按体重计算每小时及每日维持液量",
     .category = L"输液用药",
     .basis = L"每小时：前10kg 4ml/kg，次10kg 2ml/kg，以上1ml/kg；每日：100-50-20 ml/kg（Holliday-Segar）；成人25-30 ml/kg/d（NICE CG174）",
-    .note = L"仅为维持量，不含累积损失、继续丢失及发热增加量；不用于新生儿（<28天）。两种算法在20kg以上略有差异。患儿病重时宜用等渗液。",
+    .note = L"仅为维持量，不含累积损失、继续丢失及发热增加量；不用于新生儿（<28天）。两种算法在20kg以上略有差异；成人多限每小时100ml。患儿病重时宜用等渗液。",
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .outputCount = CountOf(kOutputs),

@@ -4,8 +4,8 @@
 namespace {
 
 const InputField kInputs[] = {
-    {"sbp", L"收缩压", L"mmHg", 120},
-    {"dbp", L"舒张压", L"mmHg", 80},
+    Measured("sbp", L"收缩压", L"mmHg", 120, 30, 300),
+    Measured("dbp", L"舒张压", L"mmHg", 80, 10, 200),
 };
 
 const OutputField kOutputs[] = {
@@ -13,12 +13,13 @@ const OutputField kOutputs[] = {
     {"pp", L"脉压", L"mmHg", "sbp - dbp", "f0"},
 };
 
+// MAP is judged as shown (whole mmHg): 59.7 shows 60 and is not "below 60".
 const VerdictRule kRules[] = {
-    {"sbp <= dbp", LevelWarning, L"收缩压应高于舒张压"},
-    {"map < 60", LevelDanger, L"MAP<60：低于器官灌注所需水平"},
-    {"map < 65", LevelWarning, L"MAP<65：低于脓毒性休克初始目标"},
-    {"map < 70", LevelNotice, L"MAP 65-69：低于常用范围70-110"},
-    {"map > 110", LevelNotice, L"MAP>110：高于常用范围70-110"},
+    {"dbp <= 0 || sbp <= dbp", LevelWarning, L"请输入两个血压，收缩压须高于舒张压"},
+    {"round(map) < 60", LevelDanger, L"MAP<60：低于器官灌注所需水平"},
+    {"round(map) < 65", LevelWarning, L"MAP<65：低于脓毒性休克初始目标"},
+    {"round(map) < 70", LevelNotice, L"MAP 65-69：低于常用范围70-110"},
+    {"round(map) > 110", LevelNotice, L"MAP>110：高于常用范围70-110"},
     {"1", LevelNormal, L"MAP在常用范围70-110 mmHg内"},
 };
 

@@ -4,11 +4,11 @@
 namespace {
 
 const InputField kInputs[] = {
-    {"w", L"体重", L"kg", 60},
-    {"dose", L"医嘱剂量", L"μg/kg/min", 5},
-    {"mg", L"泵内药量", L"mg", 180},
-    {"vol", L"稀释后总量", L"ml", 50},
-    {"rate_in", L"当前泵速（可不填）", L"ml/h", 0},
+    Measured("w", L"体重", L"kg", 60, 0.3, 350),
+    Number("dose", L"医嘱剂量", L"μg/kg/min", 5, 0.01, 200),
+    Number("mg", L"泵内药量", L"mg", 180, 0.001, 5000),
+    Number("vol", L"稀释后总量", L"ml", 50, 1, 500),
+    Number("rate_in", L"当前泵速（可不填）", L"ml/h", 0, 0, 500),
 };
 
 const OutputField kOutputs[] = {
@@ -21,10 +21,11 @@ const OutputField kOutputs[] = {
     {"ug_min", L"每分钟剂量", L"μg/min", "dose*w", "f1"},
 };
 
+// The one-hour check compares the rate as shown (two decimals).
 const VerdictRule kRules[] = {
-    {"w <= 0 || mg <= 0 || vol <= 0", LevelWarning, L"请输入大于0的体重、药量和体积"},
-    {"rate > vol", LevelNotice, L"一支不足1小时泵完，请提高配制浓度"},
-    {"1", LevelNormal, L"开泵前核对该药常用剂量范围"},
+    {"w <= 0 || dose <= 0 || mg <= 0 || vol <= 0 || rate_in < 0", LevelWarning, L"体重、剂量、药量和体积须大于0"},
+    {"round(rate*100)/100 > vol", LevelNotice, L"一支不足1小时泵完，请提高配制浓度"},
+    {"1", LevelNormal, L"一支可用1小时以上；核对该药常用剂量"},
 };
 
 }  // namespace
