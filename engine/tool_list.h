@@ -66,3 +66,5 @@ TOOL(NortonScale, kNortonScaleTool, L"Norton ycfxpg yachuangfengxianpinggu rc ru
 TOOL(HumptyDumpty, kHumptyDumptyTool, L"HDFS Humpty etddfxpg ertongdiedaofengxianpinggu")
 TOOL(HendrichFallRisk, kHendrichFallRiskTool, L"Hendrich HFRM ddfxpg diedaofengxianpinggu")
 TOOL(FlaccPain, kFlaccPainTool, L"FLACC ttpg tengtongpinggu")
+TOOL(CpotPain, kCpotPainTool, L"CPOT ICU zzttgc zhongzhengtengtongguancha")
+TOOL(RassSedation, kRassSedationTool, L"RASS zjzdpf zhenjingzaodongpingfen")
