@@ -68,3 +68,7 @@ TOOL(HendrichFallRisk, kHendrichFallRiskTool, L"Hendrich HFRM ddfxpg diedaofengx
 TOOL(FlaccPain, kFlaccPainTool, L"FLACC ttpg tengtongpinggu")
 TOOL(CpotPain, kCpotPainTool, L"CPOT ICU zzttgc zhongzhengtengtongguancha")
 TOOL(RassSedation, kRassSedationTool, L"RASS zjzdpf zhenjingzaodongpingfen")
+TOOL(WaterSwallowTest, kWaterSwallowTestTool, L"Kubota wtysy watianyinshuishiyan tunyan")
+TOOL(Mews, kMewsTool, L"MEWS glzqyjpf gailiangzaoqiyujingpingfen")
+TOOL(Pews, kPewsTool, L"PEWS etzqyjpf ertongzaoqiyujingpingfen")
+TOOL(BishopScore, kBishopScoreTool, L"Bishop gjcsdpf gongjingchengshudupingfen yinchan")
