@@ -31,6 +31,13 @@ constexpr int kMaxInputChoices = 64;
 constexpr int kMaxOutputs = 16;
 constexpr int kMaxKeyLength = 63;
 
+enum TodayPart : int32_t {
+    TodayNone = 0,
+    TodayYear = 1,
+    TodayMonth = 2,
+    TodayDay = 3,
+};
+
 // One level of a categorical input: the value formulas see, and the
 // clinical wording a user chooses it by.
 struct InputChoice {
@@ -57,6 +64,9 @@ struct InputField {
     // 1: a measurement of this patient (weight, age, a laboratory value),
     // never a stranger's default.
     int32_t patientValue = 0;
+    // The part of today's local date the window opens with (the self-test
+    // and the command line keep the default).
+    int32_t todayPart = TodayNone;
 };
 
 struct OutputField {
@@ -91,6 +101,10 @@ struct ToolDef {
     int32_t ruleCount = 0;
     const VerdictRule* rules = nullptr;
     int32_t reportKind = ReportNone;
+    // 1: the copy command puts the title, the result and the verdict only,
+    // as the suite's first tool always has; otherwise the copy also says when
+    // and from which inputs the result came.
+    int32_t copyResultOnly = 0;
 };
 
 // The number of entries of a constant table, as a ToolDef count.
@@ -117,6 +131,12 @@ constexpr InputField Measured(const char* key, const wchar_t* label, const wchar
                               double minValue, double maxValue) {
     InputField input = Number(key, label, unit, defaultValue, minValue, maxValue);
     input.patientValue = 1;
+    return input;
+}
+
+// The input, opening in the window on that part of today's date.
+constexpr InputField OnToday(InputField input, TodayPart part) {
+    input.todayPart = part;
     return input;
 }
 

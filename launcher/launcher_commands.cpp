@@ -7,6 +7,7 @@
 #include "launcher/launcher_layout.h"
 #include "launcher/launcher_state.h"
 #include "launcher/sibling_program.h"
+#include "shell/main_window.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ int ShownTools(const LauncherState& launcher) {
 
 void SetStatus(LauncherState& launcher, const wchar_t* text) {
     CopyCut(launcher.statusText, kLauncherStatusCapacity, text);
-    const Box& box = kLauncherStatusBox;
+    const Box& box = launcher.layout.status;
     const RECT status = {box.x, box.y, box.x + box.width, box.y + box.height};
     InvalidateRect(launcher.mainWindow, &status, FALSE);
 }
@@ -71,6 +72,16 @@ bool ProgramPath(const char* program, wchar_t* path) {
     return SiblingProgramPath(ownPath, program, path, kProgramPathCapacity);
 }
 
+// A tool already open is brought to the front, not started a second time
+// exactly on top of the first.
+bool BringToFront(const CatalogueEntry& entry) {
+    HWND open = FindWindowW(kToolWindowClass, entry.tool->title);
+    if (!open) return false;
+    if (IsIconic(open)) ShowWindow(open, SW_RESTORE);
+    SetForegroundWindow(open);
+    return true;
+}
+
 }  // namespace
 
 void OnSearchChanged() {
@@ -92,6 +103,18 @@ void OnMoveSelection(int step) {
     if (row >= 0) Select(launcher, row);
 }
 
+void OnMovePage(int step) {
+    const LauncherState& launcher = CurrentLauncher();
+    int rowsShown = launcher.layout.list.height / launcher.layout.toolRowHeight;
+    int row = SelectedRow(launcher);
+    for (int moved = 0; moved < (rowsShown > 1 ? rowsShown - 1 : 1); ++moved) {
+        int next = StepToolRow(launcher.rows, launcher.rowCount, row, step);
+        if (next == row || next < 0) break;
+        row = next;
+    }
+    if (row >= 0) Select(launcher, row);
+}
+
 void OnListSelectionChanged() {
     const LauncherState& launcher = CurrentLauncher();
     int selected = SelectedRow(launcher);
@@ -104,6 +127,12 @@ void OnOpenTool() {
     int row = SelectedRow(launcher);
     if (row < 0 || !IsToolRow(launcher.rows[row])) return;
     const CatalogueEntry& entry = kToolCatalogue[launcher.rows[row].tool];
+    wchar_t status[kLauncherStatusCapacity];
+    FormatOpenedStatus(entry.tool->title, status, kLauncherStatusCapacity);
+    if (BringToFront(entry)) {
+        SetStatus(launcher, status);
+        return;
+    }
     static wchar_t path[kProgramPathCapacity];
     static wchar_t commandLine[kProgramPathCapacity + 2];
     if (!ProgramPath(entry.program, path)) {
@@ -121,8 +150,6 @@ void OnOpenTool() {
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    wchar_t status[kLauncherStatusCapacity];
-    FormatOpenedStatus(entry.tool->title, status, kLauncherStatusCapacity);
     SetStatus(launcher, status);
 }
 

@@ -13,6 +13,9 @@ void OnSearchChanged();
 // passing over headings.
 void OnMoveSelection(int step);
 
+// Page Up (-1) or Page Down (+1): a list's height of tools further.
+void OnMovePage(int step);
+
 // The list moved its selection itself (mouse, Home, Page Down ...): a
 // heading passes it on to the nearest tool.
 void OnListSelectionChanged();

@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "shell/command_line.h"
 #include "launcher/launcher_window.h"
 #include "launcher/suite_selftest.h"
+#include "shell/command_line.h"
 
 // "--selftest" checks every program of the suite and shows nothing;
 // otherwise the launcher's window opens.

@@ -1,11 +1,11 @@
 #include "launcher/launcher_painting.h"
 
 #include "engine/tool_catalogue.h"
-#include "shell/drawing.h"
 #include "launcher/launcher_layout.h"
 #include "launcher/launcher_state.h"
-#include "shell/palette.h"
 #include "launcher/sibling_program.h"
+#include "shell/drawing.h"
+#include "shell/palette.h"
 
 namespace {
 
@@ -14,10 +14,10 @@ constexpr int kProgramNameCapacity = 96;
 
 RowLayout RowOf(const RECT& rect) { return RowLayout{rect.left, rect.top, rect.right, rect.bottom}; }
 
-void DrawHeadingRow(HDC dc, const RowLayout& row, const wchar_t* category, const LauncherFonts& fonts) {
+void DrawHeadingRow(HDC dc, const RowLayout& row, const wchar_t* category, const LauncherState& launcher) {
     FillBox(dc, BoxFromEdges(row.left, row.top, row.right, row.bottom), kPageColour);
-    DrawTextBox(dc, CategoryTextBox(row), category, kHeaderColour, fonts.categoryFont, 0);
-    FillBox(dc, RowRuleBox(row), kSeparatorColour);
+    DrawTextBox(dc, CategoryTextBox(launcher.layout, row), category, kHeaderColour, launcher.fonts.categoryFont, 0);
+    FillBox(dc, RowRuleBox(launcher.layout, row), kSeparatorColour);
 }
 
 struct RowColours {
@@ -32,16 +32,18 @@ constexpr RowColours kPlainRow = {kWhite, kTextColour, kMutedTextColour, kMutedT
 constexpr RowColours kSelectedRow = {kCalculateFill, kWhite, kSubtitleColour, kWebAddressColour};
 
 void DrawToolRow(HDC dc, const RowLayout& row, const CatalogueEntry& entry, bool selected,
-                 const LauncherFonts& fonts) {
+                 const LauncherState& launcher) {
     const RowColours& colours = selected ? kSelectedRow : kPlainRow;
+    const LauncherLayout& layout = launcher.layout;
+    const LauncherFonts& fonts = launcher.fonts;
     FillBox(dc, BoxFromEdges(row.left, row.top, row.right, row.bottom), colours.fill);
-    DrawTextBox(dc, ToolTitleBox(row), entry.tool->title, colours.title, fonts.rowTitleFont, 0);
-    DrawTextBox(dc, ToolSubtitleBox(row), entry.tool->subtitle ? entry.tool->subtitle : L"", colours.subtitle,
-                fonts.smallFont, 0);
+    DrawTextBox(dc, ToolTitleBox(layout, row), entry.tool->title, colours.title, fonts.rowTitleFont, 0);
+    DrawTextBox(dc, ToolSubtitleBox(layout, row), entry.tool->subtitle ? entry.tool->subtitle : L"",
+                colours.subtitle, fonts.smallFont, 0);
     wchar_t program[kProgramNameCapacity];
     SiblingProgramPath(L"", entry.program, program, kProgramNameCapacity);
-    DrawTextBox(dc, ProgramNameBox(row), program, colours.program, fonts.smallFont, DT_RIGHT);
-    if (!selected) FillBox(dc, RowRuleBox(row), kSeparatorColour);
+    DrawTextBox(dc, ProgramNameBox(layout, row), program, colours.program, fonts.smallFont, DT_RIGHT);
+    if (!selected) FillBox(dc, RowRuleBox(layout, row), kSeparatorColour);
 }
 
 void DrawListRow(const DRAWITEMSTRUCT& item) {
@@ -51,16 +53,17 @@ void DrawListRow(const DRAWITEMSTRUCT& item) {
     const ToolRow& row = launcher.rows[item.itemID];
     if (IsToolRow(row))
         DrawToolRow(item.hDC, RowOf(item.rcItem), kToolCatalogue[row.tool], (item.itemState & ODS_SELECTED) != 0,
-                    launcher.fonts);
+                    launcher);
     else
-        DrawHeadingRow(item.hDC, RowOf(item.rcItem), kToolCategories[row.category], launcher.fonts);
+        DrawHeadingRow(item.hDC, RowOf(item.rcItem), kToolCategories[row.category], launcher);
 }
 
 void DrawListPanel(HDC dc, const LauncherState& launcher) {
-    FillBox(dc, kListPanelBox, kWhite);
-    FrameBox(dc, kListPanelBox, kPanelBorderColour);
+    FillBox(dc, launcher.layout.listPanel, kWhite);
+    FrameBox(dc, launcher.layout.listPanel, kPanelBorderColour, launcher.layout.lineWidth);
     if (launcher.rowCount == 0)
-        DrawTextBox(dc, kNoMatchBox, kNoMatchText, kMutedTextColour, launcher.fonts.captionFont, DT_CENTER);
+        DrawTextBox(dc, launcher.layout.noMatch, kNoMatchText, kMutedTextColour, launcher.fonts.captionFont,
+                    DT_CENTER);
 }
 
 }  // namespace
@@ -74,18 +77,19 @@ void PaintLauncherWindow(HWND window) {
     FillBox(dc, BoxFromEdges(0, 0, client.right, client.bottom), kPageColour);
     const HeaderBandFonts headerFonts = {launcher.fonts.titleFont, launcher.fonts.captionFont,
                                          launcher.fonts.smallFont};
-    DrawHeaderBand(dc, client.right, kLauncherHeaderBand, kLauncherTitle, launcher.subtitle, headerFonts);
-    DrawTextBox(dc, kSearchCaptionBox, kSearchCaption, kHeaderColour, launcher.fonts.captionFont, 0);
+    const LauncherLayout& layout = launcher.layout;
+    DrawHeaderBand(dc, client.right, layout.header, kLauncherTitle, launcher.subtitle, headerFonts);
+    DrawTextBox(dc, layout.searchCaption, kSearchCaption, kHeaderColour, launcher.fonts.captionFont, 0);
     DrawListPanel(dc, launcher);
-    FillBox(dc, BoxFromEdges(0, kLauncherFooterTop, client.right, client.bottom), kFooterColour);
-    DrawTextBox(dc, kLauncherStatusBox, launcher.statusText, kMutedTextColour, launcher.fonts.smallFont, DT_RIGHT);
+    FillBox(dc, layout.footer, kFooterColour);
+    DrawTextBox(dc, layout.status, launcher.statusText, kMutedTextColour, launcher.fonts.smallFont, DT_RIGHT);
     EndPaint(window, &paint);
 }
 
 void MeasureLauncherRow(MEASUREITEMSTRUCT* item) {
     const LauncherState& launcher = CurrentLauncher();
     bool tool = item->itemID < static_cast<UINT>(launcher.rowCount) && IsToolRow(launcher.rows[item->itemID]);
-    item->itemHeight = tool ? kToolRowHeight : kCategoryRowHeight;
+    item->itemHeight = static_cast<UINT>(tool ? launcher.layout.toolRowHeight : launcher.layout.categoryRowHeight);
 }
 
 void DrawLauncherItem(const DRAWITEMSTRUCT& item) {

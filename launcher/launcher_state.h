@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "launcher/launcher_layout.h"
 #include "launcher/launcher_texts.h"
 #include "launcher/tool_search.h"
 
@@ -26,6 +27,7 @@ struct LauncherFonts {
 
 struct LauncherState {
     HINSTANCE instance;
+    LauncherLayout layout;
     HWND mainWindow;
     HWND searchEdit;
     HWND toolList;

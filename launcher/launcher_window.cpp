@@ -2,13 +2,13 @@
 
 #include "engine/text.h"
 #include "engine/tool_catalogue.h"
-#include "shell/drawing.h"
 #include "launcher/launcher_commands.h"
 #include "launcher/launcher_layout.h"
 #include "launcher/launcher_painting.h"
 #include "launcher/launcher_state.h"
+#include "shell/drawing.h"
 #include "shell/palette.h"
-#include "shell/resources/resource_ids.h"
+#include "shell/window_frame.h"
 
 LauncherState& CurrentLauncher() {
     static LauncherState state;
@@ -19,48 +19,53 @@ namespace {
 
 const wchar_t kLauncherWindowClass[] = L"TolmMedSuiteWnd";
 
-// As the tools' window: caption, system menu, minimize box; no sizing. The
-// list is repainted on every key typed: the window paints around its
-// controls, never under them, so nothing flickers.
-constexpr DWORD kLauncherWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-
 struct FontRow {
     HFONT LauncherFonts::*font;
-    int height;
+    int LauncherFontHeights::*height;
     int weight;
 };
 
 // The tools' title, caption, button and small fonts, and three for the
 // search box and the list.
 constexpr FontRow kFontRows[] = {
-    {&LauncherFonts::titleFont, -27, FW_BOLD},      {&LauncherFonts::captionFont, -14, FW_NORMAL},
-    {&LauncherFonts::searchFont, -17, FW_NORMAL},   {&LauncherFonts::categoryFont, -14, FW_BOLD},
-    {&LauncherFonts::rowTitleFont, -15, FW_NORMAL}, {&LauncherFonts::buttonFont, -15, FW_NORMAL},
-    {&LauncherFonts::smallFont, -12, FW_NORMAL},
+    {&LauncherFonts::titleFont, &LauncherFontHeights::title, FW_BOLD},
+    {&LauncherFonts::captionFont, &LauncherFontHeights::caption, FW_NORMAL},
+    {&LauncherFonts::searchFont, &LauncherFontHeights::search, FW_NORMAL},
+    {&LauncherFonts::categoryFont, &LauncherFontHeights::category, FW_BOLD},
+    {&LauncherFonts::rowTitleFont, &LauncherFontHeights::rowTitle, FW_NORMAL},
+    {&LauncherFonts::buttonFont, &LauncherFontHeights::button, FW_NORMAL},
+    {&LauncherFonts::smallFont, &LauncherFontHeights::small, FW_NORMAL},
 };
 
 struct ControlRow {
     const wchar_t* className;
     DWORD exStyle;
     DWORD style;
-    Box box;
+    Box LauncherLayout::*box;
     int id;
     HFONT LauncherFonts::*font;
     const wchar_t* text;
 };
 
-constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
+// Tab goes from the search box to the list and on to the buttons.
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
 // Owner-drawn rows of two heights that keep their texts, so the list can be
 // read from outside (screen readers) as it is shown.
-constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_OWNERDRAWVARIABLE |
-                             LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY |
+                             LBS_OWNERDRAWVARIABLE | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
 
-const ControlRow kSearchControl = {L"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, kSearchEditBox,
-                                 LAUNCHER_SEARCH_ID, &LauncherFonts::searchFont, L""};
-const ControlRow kListControl = {L"LISTBOX", 0, kListStyle, kToolListBox, LAUNCHER_LIST_ID, nullptr, L""};
+const ControlRow kSearchControl = {L"EDIT",
+                                   WS_EX_CLIENTEDGE,
+                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL,
+                                   &LauncherLayout::searchEdit,
+                                   LAUNCHER_SEARCH_ID,
+                                   &LauncherFonts::searchFont,
+                                   L""};
+const ControlRow kListControl = {L"LISTBOX", 0, kListStyle, &LauncherLayout::list, LAUNCHER_LIST_ID, nullptr, L""};
 const ControlRow kButtonControls[] = {
-    {L"BUTTON", 0, kButtonStyle, kOpenButtonBox, CMD_OPEN_TOOL, nullptr, kOpenButtonCaption},
-    {L"BUTTON", 0, kButtonStyle, kLauncherAboutButtonBox, CMD_LAUNCHER_ABOUT, nullptr, kLauncherAboutButtonCaption},
+    {L"BUTTON", 0, kButtonStyle | WS_GROUP, &LauncherLayout::openButton, CMD_OPEN_TOOL, nullptr, kOpenButtonCaption},
+    {L"BUTTON", 0, kButtonStyle, &LauncherLayout::aboutButton, CMD_LAUNCHER_ABOUT, nullptr,
+     kLauncherAboutButtonCaption},
 };
 
 // A command by control id and notification code.
@@ -80,6 +85,8 @@ constexpr CommandRoute kCommandRoutes[] = {
 
 void MoveUp() { OnMoveSelection(-1); }
 void MoveDown() { OnMoveSelection(1); }
+void PageUp() { OnMovePage(-1); }
+void PageDown() { OnMovePage(1); }
 
 struct KeyRoute {
     WPARAM key;
@@ -90,20 +97,23 @@ struct KeyRoute {
 constexpr KeyRoute kKeyRoutes[] = {
     {VK_UP, MoveUp},
     {VK_DOWN, MoveDown},
+    {VK_PRIOR, PageUp},
+    {VK_NEXT, PageDown},
     {VK_RETURN, OnOpenTool},
     {VK_ESCAPE, OnClearSearch},
 };
 
 constexpr WPARAM kFirstTypedCharacter = 0x20;
 
-void CreateLauncherFonts(LauncherFonts* fonts) {
+void CreateLauncherFonts(LauncherFonts* fonts, const LauncherFontHeights& heights) {
     for (const FontRow& row : kFontRows)
-        fonts->*row.font = CreateWindowFont(kInterfaceFace, row.height, row.weight);
+        fonts->*row.font = CreateWindowFont(kInterfaceFace, -(heights.*row.height), row.weight);
 }
 
 HWND CreateControl(const LauncherState& launcher, const ControlRow& row) {
-    HWND control = CreateWindowExW(row.exStyle, row.className, row.text, row.style, row.box.x, row.box.y,
-                                   row.box.width, row.box.height, launcher.mainWindow,
+    const Box& box = launcher.layout.*row.box;
+    HWND control = CreateWindowExW(row.exStyle, row.className, row.text, row.style, box.x, box.y, box.width,
+                                   box.height, launcher.mainWindow,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), launcher.instance,
                                    nullptr);
     if (row.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(launcher.fonts.*row.font), TRUE);
@@ -135,11 +145,8 @@ LRESULT OnPaint(HWND window) {
 // The paint covers the whole client area; erasing first would only flicker.
 LRESULT OnEraseBackground() { return 1; }
 
-// The window cannot be sized: both tracking sizes are its outer size.
 LRESULT OnGetMinMaxInfo(MINMAXINFO* info) {
-    const SIZE& outer = CurrentLauncher().outerSize;
-    info->ptMinTrackSize = POINT{outer.cx, outer.cy};
-    info->ptMaxTrackSize = POINT{outer.cx, outer.cy};
+    PinTrackingSize(info, CurrentLauncher().outerSize);
     return 0;
 }
 
@@ -180,38 +187,6 @@ LRESULT OnActivate(HWND window, WPARAM wParam) {
     return 0;
 }
 
-void RegisterLauncherClass(HINSTANCE instance, HBRUSH background) {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = LauncherWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TOOL_ICON));
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = background;
-    windowClass.lpszClassName = kLauncherWindowClass;
-    RegisterClassExW(&windowClass);
-}
-
-// Centred in the work area (the screen above the taskbar), never past its
-// top-left corner.
-int CentredIn(LONG low, LONG high, int size) {
-    int origin = static_cast<int>(low) + (static_cast<int>(high - low) - size) / 2;
-    return origin < low ? static_cast<int>(low) : origin;
-}
-
-HWND CreateLauncherWindow(LauncherState& launcher) {
-    RECT outer = {0, 0, kLauncherClientWidth, kLauncherClientHeight};
-    AdjustWindowRect(&outer, kLauncherWindowStyle, FALSE);
-    launcher.outerSize = SIZE{outer.right - outer.left, outer.bottom - outer.top};
-    RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    int x = CentredIn(work.left, work.right, launcher.outerSize.cx);
-    int y = CentredIn(work.top, work.bottom, launcher.outerSize.cy);
-    return CreateWindowExW(0, kLauncherWindowClass, kLauncherTitle, kLauncherWindowStyle, x, y,
-                           launcher.outerSize.cx, launcher.outerSize.cy, nullptr, nullptr, launcher.instance,
-                           nullptr);
-}
-
 bool IsHeadingAt(const LauncherState& launcher, LPARAM point) {
     LRESULT hit = SendMessageW(launcher.toolList, LB_ITEMFROMPOINT, 0, point);
     int index = LOWORD(hit);
@@ -226,6 +201,11 @@ bool RouteLauncherInput(const MSG& message) {
     if (!IsChild(launcher.mainWindow, message.hwnd)) return false;
     switch (message.message) {
     case WM_KEYDOWN:
+        // Enter on a focused button presses it; anywhere else it opens the tool.
+        if (message.wParam == VK_RETURN && GetDlgCtrlID(message.hwnd) == CMD_LAUNCHER_ABOUT) {
+            OnLauncherAbout();
+            return true;
+        }
         for (const KeyRoute& route : kKeyRoutes) {
             if (route.key != message.wParam) continue;
             route.handler();
@@ -242,10 +222,12 @@ bool RouteLauncherInput(const MSG& message) {
     return false;
 }
 
-void RunMessageLoop() {
+void RunMessageLoop(HWND window) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (RouteLauncherInput(message)) continue;
+        // Tab and Shift+Tab between the search box, the list and the buttons.
+        if (IsDialogMessageW(window, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -256,16 +238,18 @@ void RunMessageLoop() {
 int RunLauncherWindow(HINSTANCE instance) {
     LauncherState& launcher = CurrentLauncher();
     launcher.instance = instance;
-    CreateLauncherFonts(&launcher.fonts);
+    launcher.layout = ComputeLauncherLayout(ReadScreenMetrics());
+    CreateLauncherFonts(&launcher.fonts, launcher.layout.fonts);
     launcher.whiteBrush = CreateSolidBrush(kWhite);
     launcher.backgroundBrush = CreateSolidBrush(kPageColour);
-    RegisterLauncherClass(instance, launcher.backgroundBrush);
-    HWND window = CreateLauncherWindow(launcher);
+    RegisterSuiteWindowClass(instance, kLauncherWindowClass, LauncherWindowProc, launcher.backgroundBrush);
+    HWND window = CreateSuiteWindow(instance, kLauncherWindowClass, kLauncherTitle, launcher.layout.clientWidth,
+                                    launcher.layout.clientHeight, &launcher.outerSize);
     if (!window) return 1;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     SetFocus(launcher.searchEdit);
-    RunMessageLoop();
+    RunMessageLoop(window);
     return 0;
 }
 

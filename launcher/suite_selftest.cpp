@@ -5,8 +5,8 @@
 #include "engine/platform.h"
 #include "engine/text.h"
 #include "engine/tool_catalogue.h"
-#include "shell/command_line.h"
 #include "launcher/suite_selftest_report.h"
+#include "shell/command_line.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "engine/platform.h"
 #include "engine/text.h"
 #include "shell/clipboard.h"
-#include "shell/input_reading.h"
+#include "shell/input_controls.h"
 #include "shell/shell_state.h"
 #include "shell/shell_texts.h"
 #include "store/record_log.h"
@@ -34,58 +34,79 @@ void ReadLocalAppDataFolder(wchar_t* base) {
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base))) base[0] = L'\0';
 }
 
-// Reads every box into inputValues; false, after telling the user and
-// focusing the box, when one does not hold a number.
-bool ReadInputBoxes(ShellState& shell) {
+// Reads every input into inputValues; false, after telling the user and
+// focusing the control, when one is refused. inputValues then keeps the
+// values of the last calculation, so they never mix with new ones.
+bool ReadInputControls(ShellState& shell) {
     const ToolDef& tool = *shell.tool;
-    wchar_t texts[kMaxInputs][kInputTextCapacity];
-    const wchar_t* textsRead[kMaxInputs];
-    int rows = InputRows(tool);
-    for (int i = 0; i < rows; ++i) {
-        texts[i][0] = L'\0';
-        GetWindowTextW(shell.inputEdits[i], texts[i], kInputTextCapacity);
-        textsRead[i] = texts[i];
+    double values[kMaxInputs] = {};
+    bool checked[kMaxInputChoices] = {};
+    for (int i = 0; i < InputRows(tool); ++i) {
+        InputProblem problem = ReadInputControl(shell, i, &values[i], checked);
+        if (problem == InputAccepted) continue;
+        wchar_t message[kInputMessageCapacity];
+        FormatInputProblem(tool, i, problem, message, kInputMessageCapacity);
+        ShowMessage(message, kInputRejectedCaption, MB_ICONWARNING);
+        SetFocus(shell.inputControls[i]);
+        return false;
     }
-    int rejected = ReadInputNumbers(textsRead, rows, shell.inputValues);
-    if (rejected < 0) return true;
-    wchar_t message[kInputMessageCapacity];
-    FormatInputRejected(tool, rejected, message, kInputMessageCapacity);
-    ShowMessage(message, kInputRejectedCaption, MB_ICONWARNING);
-    SetFocus(shell.inputEdits[rejected]);
-    return false;
+    for (int i = 0; i < kMaxInputs; ++i) shell.inputValues[i] = values[i];
+    for (int c = 0; c < kMaxInputChoices; ++c) shell.checkedItems[c] = checked[c];
+    return true;
+}
+
+// Copy and save take a result that belongs to the inputs shown, or none.
+bool ResultReady(const ShellState& shell, const wchar_t* noResultMessage) {
+    if (!HasResult(shell)) {
+        ShowMessage(noResultMessage, kNoResultCaption, MB_ICONINFORMATION);
+        return false;
+    }
+    if (shell.stale) {
+        ShowMessage(kStaleMessage, kNoResultCaption, MB_ICONINFORMATION);
+        return false;
+    }
+    return true;
+}
+
+void ShowVerdict(ShellState& shell, const wchar_t* verdict) {
+    SetWindowTextW(shell.verdictLabel, verdict);
+    // Drawn again in the colour of its level, or dimmed.
+    InvalidateRect(shell.verdictLabel, nullptr, TRUE);
+    InvalidateRect(shell.resultEdit, nullptr, TRUE);
 }
 
 }  // namespace
 
 void OnCalculate() {
     ShellState& shell = CurrentShell();
-    if (!ReadInputBoxes(shell)) return;
+    if (!ReadInputControls(shell)) return;
     const ToolDef& tool = *shell.tool;
-    wchar_t resultText[kResultTextCapacity];
-    wchar_t verdictText[kVerdictTextCapacity];
-    RunCalculation(tool, shell.inputValues, resultText, kResultTextCapacity, verdictText, kVerdictTextCapacity,
-                   &shell.lastLevel, shell.lastResultText, kLastResultCapacity);
-    shell.clipText[0] = L'\0';
-    SetWindowTextW(shell.resultEdit, resultText);
-    SetWindowTextW(shell.verdictLabel, verdictText);
-    BuildClipText(tool, resultText, verdictText, shell.clipText, kClipTextCapacity);
-    // The verdict is drawn again in the colour of its new level.
-    InvalidateRect(shell.verdictLabel, nullptr, TRUE);
-    InvalidateRect(shell.mainWindow, nullptr, FALSE);
+    shell.calculatedAt = ReadLocalTime();
+    Calculate(tool, shell.inputValues, &shell.last);
+    shell.stale = false;
+    SetWindowTextW(shell.resultEdit, shell.last.resultText);
+    ShowVerdict(shell, shell.last.verdictText);
     wchar_t status[kStatusTextCapacity];
     FormatCalculatedStatus(tool, status, kStatusTextCapacity);
     SetStatus(status);
-    // Enter and F5 rest until the user is back in a box or on a button.
-    SetFocus(shell.mainWindow);
+    // The focus stays where it was: F5 again, Tab on, or a command key.
+}
+
+void OnInputChanged() {
+    ShellState& shell = CurrentShell();
+    if (shell.filling || shell.stale || !HasResult(shell)) return;
+    shell.stale = true;
+    ShowVerdict(shell, shell.last.verdictText);
+    SetStatus(kStaleStatus);
 }
 
 void OnCopyResult() {
     ShellState& shell = CurrentShell();
-    if (!shell.lastResultText[0]) {
-        ShowMessage(kNoResultMessage, kNoResultCaption, MB_ICONINFORMATION);
-        return;
-    }
-    if (!PutResultOnClipboard(shell.mainWindow, *shell.tool, shell.clipText)) {
+    if (!ResultReady(shell, kNoResultMessage)) return;
+    static wchar_t copyText[kCopyTextCapacity];
+    BuildCopyText(*shell.tool, shell.inputValues, shell.checkedItems, shell.last, shell.calculatedAt, copyText,
+                  kCopyTextCapacity);
+    if (!PutTextOnClipboard(shell.mainWindow, copyText)) {
         ShowMessage(kCopyFailedMessage, kCopyFailedCaption, MB_ICONWARNING);
         return;
     }
@@ -95,18 +116,16 @@ void OnCopyResult() {
 void OnReset() {
     ShellState& shell = CurrentShell();
     const ToolDef& tool = *shell.tool;
-    for (int i = 0; i < InputRows(tool); ++i) {
-        wchar_t value[kValueTextCapacity];
-        FormatInputValue(tool.inputs[i].defaultValue, value, kValueTextCapacity);
-        SetWindowTextW(shell.inputEdits[i], value);
-    }
+    shell.filling = true;
+    for (int i = 0; i < InputRows(tool); ++i) ShowStartingValue(shell, i);
+    shell.filling = false;
+    shell.last.resultText[0] = L'\0';
+    shell.last.level = LevelNormal;
+    shell.stale = false;
     SetWindowTextW(shell.resultEdit, L"");
-    SetWindowTextW(shell.verdictLabel, kVerdictPrompt);
+    ShowVerdict(shell, kVerdictPrompt);
     SetWindowTextW(shell.noteLabel, TextOrEmpty(tool.note));
-    CopyCut(shell.statusText, kStatusTextCapacity, kResetStatus);
-    shell.lastResultText[0] = L'\0';
-    shell.lastLevel = 0;
-    InvalidateRect(shell.mainWindow, nullptr, FALSE);
+    SetStatus(kResetStatus);
 }
 
 void OnAbout() {
@@ -117,14 +136,11 @@ void OnAbout() {
 
 void OnSaveRecord() {
     ShellState& shell = CurrentShell();
-    if (!shell.lastResultText[0]) {
-        ShowMessage(kSaveNoResultMessage, kNoResultCaption, MB_ICONINFORMATION);
-        return;
-    }
+    if (!ResultReady(shell, kSaveNoResultMessage)) return;
     wchar_t base[kBaseFolderCapacity];
     ReadLocalAppDataFolder(base);
     wchar_t recordFile[kRecordFileCapacity];
-    bool saved = SaveRecord(base, *shell.tool, shell.inputValues, shell.lastResultText, ReadLocalTime(), recordFile);
+    bool saved = SaveRecord(base, *shell.tool, shell.inputValues, shell.last.resultText, ReadLocalTime(), recordFile);
     // A save that did not reach the file says so; an earlier "saved" must
     // not stay on the status line either.
     wchar_t status[kStatusTextCapacity];

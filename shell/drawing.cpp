@@ -12,6 +12,8 @@ namespace {
 constexpr UINT kTextFlags = DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS;
 
 constexpr int kButtonCaptionCapacity = 64;
+// The focus rectangle stands this far inside a button's border.
+constexpr int kFocusInset = 4;
 
 struct ButtonScheme {
     COLORREF fill;
@@ -37,8 +39,8 @@ void FillBox(HDC dc, const Box& box, COLORREF colour) {
     DeleteObject(brush);
 }
 
-void FrameBox(HDC dc, const Box& box, COLORREF colour) {
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+void FrameBox(HDC dc, const Box& box, COLORREF colour, int width) {
+    HPEN pen = CreatePen(PS_INSIDEFRAME, width, colour);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, box.x, box.y, box.x + box.width, box.y + box.height);
@@ -59,13 +61,11 @@ void DrawTextBox(HDC dc, const Box& box, const wchar_t* text, COLORREF colour, H
 
 void DrawHeaderBand(HDC dc, int width, const HeaderBandLayout& layout, const wchar_t* title,
                     const wchar_t* subtitle, const HeaderBandFonts& fonts) {
-    FillBox(dc, BoxFromEdges(0, 0, width, kHeaderBottom), kHeaderColour);
-    FillBox(dc, BoxFromEdges(0, 0, kAccentStripWidth, kHeaderBottom), kAccentColour);
+    FillBox(dc, BoxFromEdges(0, 0, width, layout.bottom), kHeaderColour);
+    FillBox(dc, BoxFromEdges(0, 0, layout.accentWidth, layout.bottom), kAccentColour);
     DrawTextBox(dc, layout.title, title, kWhite, fonts.title, 0);
     DrawTextBox(dc, layout.subtitle, subtitle, kSubtitleColour, fonts.subtitle, 0);
-    const Box webAddress = BoxFromEdges(width - kWebAddressLeftFromRight, kWebAddressTop,
-                                        width - kWebAddressRightFromRight, kWebAddressBottom);
-    DrawTextBox(dc, webAddress, kWebAddress, kWebAddressColour, fonts.webAddress, DT_RIGHT);
+    DrawTextBox(dc, layout.webAddress, kWebAddress, kWebAddressColour, fonts.webAddress, DT_RIGHT);
 }
 
 void DrawButtonFace(const DRAWITEMSTRUCT& item, bool primary, HFONT font) {
@@ -73,9 +73,16 @@ void DrawButtonFace(const DRAWITEMSTRUCT& item, bool primary, HFONT font) {
     bool pressed = (item.itemState & ODS_SELECTED) != 0;
     Box box = BoxFromEdges(item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom);
     FillBox(item.hDC, box, pressed ? scheme.pressedFill : scheme.fill);
-    FrameBox(item.hDC, box, scheme.border);
+    FrameBox(item.hDC, box, scheme.border, 1);
     wchar_t caption[kButtonCaptionCapacity];
     caption[0] = L'\0';
     GetWindowTextW(item.hwndItem, caption, kButtonCaptionCapacity);
     DrawTextBox(item.hDC, box, caption, scheme.caption, font, DT_CENTER);
+    // The keyboard's place, as Windows marks a focused button.
+    if (item.itemState & ODS_FOCUS) {
+        RECT focus = item.rcItem;
+        InflateRect(&focus, -kFocusInset, -kFocusInset);
+        SetTextColor(item.hDC, scheme.caption);
+        DrawFocusRect(item.hDC, &focus);
+    }
 }

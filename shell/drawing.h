@@ -16,7 +16,8 @@ extern const wchar_t kFixedWidthFace[];
 HFONT CreateWindowFont(const wchar_t* face, int height, int weight);
 
 void FillBox(HDC dc, const Box& box, COLORREF colour);
-void FrameBox(HDC dc, const Box& box, COLORREF colour);
+// A border of that width, inside the box.
+void FrameBox(HDC dc, const Box& box, COLORREF colour, int width);
 // Single line, vertically centred, ellipsis at the end, transparent background;
 // extraFlags adds DT_RIGHT or DT_CENTER.
 void DrawTextBox(HDC dc, const Box& box, const wchar_t* text, COLORREF colour, HFONT font,
@@ -36,5 +37,5 @@ void DrawHeaderBand(HDC dc, int width, const HeaderBandLayout& layout, const wch
 
 // An owner-drawn button's whole face: the primary one of a window (calculate,
 // open) in the header's blue, the others white, each darker while held down;
-// its caption centred.
+// its caption centred; the focus rectangle when it has the keyboard.
 void DrawButtonFace(const DRAWITEMSTRUCT& item, bool primary, HFONT font);

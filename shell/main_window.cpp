@@ -2,41 +2,38 @@
 
 #include "engine/text.h"
 #include "shell/commands.h"
-#include "shell/layout.h"
+#include "shell/input_controls.h"
 #include "shell/painting.h"
 #include "shell/palette.h"
-#include "shell/resources/resource_ids.h"
 #include "shell/shell_state.h"
 #include "shell/shell_texts.h"
+#include "shell/window_frame.h"
 
 ShellState& CurrentShell() {
     static ShellState state;
     return state;
 }
 
+const wchar_t kToolWindowClass[] = L"TolmMedToolWnd";
+
 namespace {
-
-const wchar_t kWindowClass[] = L"TolmMedToolWnd";
-
-// Caption, system menu, minimize box: no maximize box, no sizing border.
-constexpr DWORD kMainWindowStyle = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 struct FontSpec {
     HFONT ShellFonts::*font;
     const wchar_t* face;
-    int height;
+    int ToolFonts::*height;
     int weight;
 };
 
 const FontSpec kFontSpecs[] = {
-    {&ShellFonts::titleFont, kInterfaceFace, -27, FW_BOLD},
-    {&ShellFonts::captionFont, kInterfaceFace, -14, FW_NORMAL},
-    {&ShellFonts::labelFont, kInterfaceFace, -14, FW_NORMAL},
-    {&ShellFonts::inputFont, kInterfaceFace, -15, FW_NORMAL},
-    {&ShellFonts::verdictFont, kInterfaceFace, -21, FW_BOLD},
-    {&ShellFonts::resultFont, kFixedWidthFace, -15, FW_NORMAL},
-    {&ShellFonts::buttonFont, kInterfaceFace, -15, FW_NORMAL},
-    {&ShellFonts::smallFont, kInterfaceFace, -12, FW_NORMAL},
+    {&ShellFonts::titleFont, kInterfaceFace, &ToolFonts::title, FW_BOLD},
+    {&ShellFonts::captionFont, kInterfaceFace, &ToolFonts::caption, FW_NORMAL},
+    {&ShellFonts::labelFont, kInterfaceFace, &ToolFonts::label, FW_NORMAL},
+    {&ShellFonts::inputFont, kInterfaceFace, &ToolFonts::input, FW_NORMAL},
+    {&ShellFonts::verdictFont, kInterfaceFace, &ToolFonts::verdict, FW_BOLD},
+    {&ShellFonts::resultFont, kFixedWidthFace, &ToolFonts::result, FW_NORMAL},
+    {&ShellFonts::buttonFont, kInterfaceFace, &ToolFonts::button, FW_NORMAL},
+    {&ShellFonts::smallFont, kInterfaceFace, &ToolFonts::small, FW_NORMAL},
 };
 
 // One child control: class, styles, place, id and font (none for the
@@ -45,45 +42,34 @@ struct ControlSpec {
     const wchar_t* className;
     DWORD exStyle;
     DWORD style;
-    Box box;
+    Box ToolLayout::*box;
     int id;
     HFONT ShellFonts::*font;
 };
 
 constexpr DWORD kStaticStyle = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
 constexpr DWORD kResultStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_READONLY | ES_AUTOVSCROLL | ES_MULTILINE;
 
-ControlSpec InputLabelSpec(int rowY) {
-    return {L"STATIC", 0, kStaticStyle | SS_RIGHT, InputLabelBox(rowY), 0, &ShellFonts::labelFont};
-}
-
-ControlSpec InputEditSpec(int rowY, int index) {
-    return {L"EDIT", WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, InputEditBox(rowY),
-            INPUT_EDIT_BASE + index, &ShellFonts::inputFont};
-}
-
-ControlSpec InputUnitSpec(int rowY) {
-    return {L"STATIC", 0, kStaticStyle, InputUnitBox(rowY), 0, &ShellFonts::smallFont};
-}
-
-constexpr ControlSpec kVerdictSpec = {L"STATIC", 0, kStaticStyle, kVerdictBox, 0, &ShellFonts::verdictFont};
-constexpr ControlSpec kResultSpec = {L"EDIT", WS_EX_CLIENTEDGE, kResultStyle, kResultBox, RESULT_EDIT_ID,
+constexpr ControlSpec kVerdictSpec = {L"STATIC", 0, kStaticStyle, &ToolLayout::verdict, 0, &ShellFonts::verdictFont};
+constexpr ControlSpec kResultSpec = {L"EDIT", WS_EX_CLIENTEDGE, kResultStyle, &ToolLayout::result, RESULT_EDIT_ID,
                                      &ShellFonts::resultFont};
-constexpr ControlSpec kNoteSpec = {L"STATIC", 0, kStaticStyle, kNoteBox, 0, &ShellFonts::smallFont};
-constexpr ControlSpec kBasisSpec = {L"STATIC", 0, kStaticStyle, kBasisBox, 0, &ShellFonts::smallFont};
+constexpr ControlSpec kNoteSpec = {L"STATIC", 0, kStaticStyle, &ToolLayout::note, 0, &ShellFonts::smallFont};
+constexpr ControlSpec kBasisSpec = {L"STATIC", 0, kStaticStyle, &ToolLayout::basis, 0, &ShellFonts::smallFont};
+
+// The buttons are Tab stops after the inputs; the first starts their group,
+// so the arrow keys move among them.
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
 
 struct ButtonSpec {
-    ControlSpec control;
+    ToolButton place;
+    int id;
     const wchar_t* caption;
 };
 
 constexpr ButtonSpec kButtons[] = {
-    {{L"BUTTON", 0, kButtonStyle, kCalculateButtonBox, CMD_CALCULATE, nullptr}, L"计算 (F5)"},
-    {{L"BUTTON", 0, kButtonStyle, kSaveButtonBox, CMD_SAVE_RECORD, nullptr}, L"保存记录"},
-    {{L"BUTTON", 0, kButtonStyle, kCopyButtonBox, CMD_COPY_RESULT, nullptr}, L"复制结果"},
-    {{L"BUTTON", 0, kButtonStyle, kResetButtonBox, CMD_RESET, nullptr}, L"清空重填"},
-    {{L"BUTTON", 0, kButtonStyle, kAboutButtonBox, CMD_ABOUT, nullptr}, L"关于"},
+    {ButtonCalculate, CMD_CALCULATE, L"计算 (F5)"}, {ButtonSave, CMD_SAVE_RECORD, L"保存记录"},
+    {ButtonCopy, CMD_COPY_RESULT, L"复制结果"},     {ButtonReset, CMD_RESET, L"清空重填"},
+    {ButtonAbout, CMD_ABOUT, L"关于"},
 };
 
 struct CommandRoute {
@@ -96,42 +82,56 @@ constexpr CommandRoute kCommandRoutes[] = {
     {CMD_RESET, OnReset},           {CMD_ABOUT, OnAbout},
 };
 
-void CreateShellFonts(ShellFonts* fonts) {
-    for (const FontSpec& row : kFontSpecs) fonts->*row.font = CreateWindowFont(row.face, row.height, row.weight);
+// Every command has a key; F5 calculates from anywhere in the window.
+constexpr ACCEL kCommandKeys[] = {
+    {FVIRTKEY, VK_F5, CMD_CALCULATE},
+    {FVIRTKEY | FCONTROL, 'S', CMD_SAVE_RECORD},
+    {FVIRTKEY | FCONTROL, 'D', CMD_COPY_RESULT},
+    {FVIRTKEY | FCONTROL | FSHIFT, 'C', CMD_COPY_RESULT},
+    {FVIRTKEY | FCONTROL, 'R', CMD_RESET},
+    {FVIRTKEY, VK_F1, CMD_ABOUT},
+};
+
+void CreateShellFonts(ShellFonts* fonts, const ToolFonts& heights) {
+    for (const FontSpec& row : kFontSpecs)
+        fonts->*row.font = CreateWindowFont(row.face, -(heights.*row.height), row.weight);
 }
 
 HWND CreateControl(const ShellState& shell, const ControlSpec& row, const wchar_t* text) {
-    HWND control = CreateWindowExW(row.exStyle, row.className, text, row.style, row.box.x, row.box.y,
-                                   row.box.width, row.box.height, shell.mainWindow,
-                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), shell.instance, nullptr);
+    const Box& box = shell.layout.*row.box;
+    HWND control = CreateWindowExW(row.exStyle, row.className, text, row.style, box.x, box.y, box.width, box.height,
+                                   shell.mainWindow, reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
+                                   shell.instance, nullptr);
     if (row.font) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(shell.fonts.*row.font), TRUE);
     return control;
 }
 
-void CreateInputRow(ShellState& shell, int index) {
-    const InputField& input = shell.tool->inputs[index];
-    int rowY = kFirstRowY + kRowPitch * index;
-    CreateControl(shell, InputLabelSpec(rowY), input.label);
-    shell.inputEdits[index] = CreateControl(shell, InputEditSpec(rowY, index), L"");
-    wchar_t value[kValueTextCapacity];
-    FormatInputValue(input.defaultValue, value, kValueTextCapacity);
-    SetWindowTextW(shell.inputEdits[index], value);
-    if (input.unit && input.unit[0]) CreateControl(shell, InputUnitSpec(rowY), input.unit);
+void CreateButton(const ShellState& shell, const ButtonSpec& button, DWORD style) {
+    const Box& box = shell.layout.buttons[button.place];
+    CreateWindowExW(0, L"BUTTON", button.caption, style, box.x, box.y, box.width, box.height, shell.mainWindow,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), shell.instance, nullptr);
 }
+
+int InputRows(const ToolDef& tool) { return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs; }
 
 LRESULT OnCreate(HWND window) {
     ShellState& shell = CurrentShell();
     shell.mainWindow = window;
     const ToolDef& tool = *shell.tool;
-    int rows = tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs;
-    for (int i = 0; i < rows; ++i) CreateInputRow(shell, i);
+    shell.filling = true;
+    for (int i = 0; i < InputRows(tool); ++i) {
+        CreateInputRow(shell, i);
+        ShowStartingValue(shell, i);
+    }
+    shell.filling = false;
     shell.verdictLabel = CreateControl(shell, kVerdictSpec, kVerdictPrompt);
     shell.resultEdit = CreateControl(shell, kResultSpec, L"");
     shell.noteLabel = CreateControl(shell, kNoteSpec, TextOrEmpty(tool.note));
     wchar_t basis[kBasisLineCapacity];
     FormatBasisLine(tool, basis, kBasisLineCapacity);
     CreateControl(shell, kBasisSpec, basis);
-    for (const ButtonSpec& button : kButtons) CreateControl(shell, button.control, button.caption);
+    for (const ButtonSpec& button : kButtons)
+        CreateButton(shell, button, button.id == kButtons[0].id ? kButtonStyle | WS_GROUP : kButtonStyle);
     CopyCut(shell.statusText, kStatusTextCapacity, kReadyStatus);
     return 0;
 }
@@ -149,16 +149,19 @@ LRESULT OnPaint(HWND window) {
 // The paint covers the whole client area; erasing first would only flicker.
 LRESULT OnEraseBackground() { return 1; }
 
-// The window cannot be sized: both tracking sizes are the same.
 LRESULT OnGetMinMaxInfo(MINMAXINFO* info) {
-    info->ptMinTrackSize = POINT{kTrackWidth, kTrackHeight};
-    info->ptMaxTrackSize = POINT{kTrackWidth, kTrackHeight};
+    PinTrackingSize(info, CurrentShell().outerSize);
     return 0;
 }
 
+LRESULT OnMeasureItem(MEASUREITEMSTRUCT* item) {
+    MeasureChecklistItem(CurrentShell(), item);
+    return TRUE;
+}
+
 LRESULT OnDrawItem(const DRAWITEMSTRUCT* item) {
-    DrawOwnerButton(*item);
-    return 1;
+    DrawOwnerItem(*item);
+    return TRUE;
 }
 
 LRESULT OnColorControl(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -166,61 +169,65 @@ LRESULT OnColorControl(UINT message, WPARAM wParam, LPARAM lParam) {
         ColorControl(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
 }
 
-// Routed by the control id alone; other ids get the default handling.
+// The five commands by their id, from a button or a key; a change the user
+// makes to an input; other ids get the default handling.
 LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     for (const CommandRoute& route : kCommandRoutes) {
         if (route.id != LOWORD(wParam)) continue;
         route.handler();
         return 0;
     }
+    if (IsInputChange(CurrentShell(), LOWORD(wParam), HIWORD(wParam))) {
+        OnInputChanged();
+        return 0;
+    }
     return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
 }
 
-void RegisterMainWindowClass(HINSTANCE instance, HBRUSH background) {
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_TOOL_ICON));
-    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    windowClass.hbrBackground = background;
-    windowClass.lpszClassName = kWindowClass;
-    RegisterClassExW(&windowClass);
+bool IsOwnButton(HWND control) {
+    for (const ButtonSpec& button : kButtons)
+        if (GetDlgCtrlID(control) == button.id) return true;
+    return false;
 }
 
-// Centred on the primary screen, never past its top-left corner.
-int CentredOrigin(int screen, int size) {
-    int origin = (screen - size) / 2;
-    return origin < 0 ? 0 : origin;
+// Enter presses a focused button; in any input it calculates, except in an
+// open list, where it takes the entry.
+bool RouteEnter(const MSG& message, HWND mainWindow) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN || !IsChild(mainWindow, message.hwnd))
+        return false;
+    HWND control = message.hwnd;
+    // A drop-down list gets its keys through its own child windows.
+    HWND parent = GetParent(control);
+    if (parent != mainWindow && IsChild(mainWindow, parent)) control = parent;
+    if (IsOwnButton(control)) {
+        SendMessageW(mainWindow, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(control));
+        return true;
+    }
+    if (SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0)) return false;
+    OnCalculate();
+    return true;
 }
 
-HWND CreateMainWindow(HINSTANCE instance, const wchar_t* title) {
-    RECT outer = {0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRect(&outer, kMainWindowStyle, FALSE);
-    int width = outer.right - outer.left;
-    int height = outer.bottom - outer.top;
-    int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), width);
-    int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), height);
-    return CreateWindowExW(0, kWindowClass, title, kMainWindowStyle, x, y, width, height, nullptr, nullptr,
-                           instance, nullptr);
-}
-
-// Enter and F5 in any child calculate, in place of the key's own meaning.
-bool IsCalculateKey(const MSG& message, HWND mainWindow) {
-    return message.message == WM_KEYDOWN && (message.wParam == VK_RETURN || message.wParam == VK_F5) &&
-           IsChild(mainWindow, message.hwnd);
-}
-
-void RunMessageLoop(HWND mainWindow) {
+void RunMessageLoop(const ShellState& shell) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (IsCalculateKey(message, mainWindow)) {
-            OnCalculate();
-            continue;
-        }
+        if (TranslateAcceleratorW(shell.mainWindow, shell.commandKeys, &message)) continue;
+        if (RouteEnter(message, shell.mainWindow)) continue;
+        // Tab, Shift+Tab, the arrows in a group and Space on a button, as
+        // in every Windows form.
+        if (IsDialogMessageW(shell.mainWindow, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+// The first input, or the calculate button of a tool without inputs.
+void FocusFirstControl(const ShellState& shell) {
+    if (shell.tool->inputCount > 0)
+        SetFocus(shell.inputControls[0]);
+    else
+        SetFocus(GetDlgItem(shell.mainWindow, CMD_CALCULATE));
 }
 
 }  // namespace
@@ -229,19 +236,22 @@ int RunMainWindow(HINSTANCE instance, const ToolDef& tool) {
     ShellState& shell = CurrentShell();
     shell.instance = instance;
     shell.tool = &tool;
-    shell.lastLevel = 0;
-    shell.lastResultText[0] = L'\0';
-    CreateShellFonts(&shell.fonts);
+    shell.layout = ComputeToolLayout(tool, ReadScreenMetrics());
+    shell.last.resultText[0] = L'\0';
+    shell.last.level = LevelNormal;
+    CreateShellFonts(&shell.fonts, shell.layout.fonts);
     shell.whiteBrush = CreateSolidBrush(kWhite);
     shell.backgroundBrush = CreateSolidBrush(kPageColour);
-    RegisterMainWindowClass(instance, shell.backgroundBrush);
-    HWND window = CreateMainWindow(instance, tool.title);
+    shell.commandKeys = CreateAcceleratorTableW(const_cast<ACCEL*>(kCommandKeys), CountOf(kCommandKeys));
+    RegisterSuiteWindowClass(instance, kToolWindowClass, MainWindowProc, shell.backgroundBrush);
+    HWND window = CreateSuiteWindow(instance, kToolWindowClass, tool.title, shell.layout.clientWidth,
+                                    shell.layout.clientHeight, &shell.outerSize);
     if (!window) return 1;
     shell.mainWindow = window;
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    if (tool.inputCount > 0) SetFocus(shell.inputEdits[0]);
-    RunMessageLoop(window);
+    FocusFirstControl(shell);
+    RunMessageLoop(shell);
     return 0;
 }
 
@@ -252,8 +262,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_PAINT: return OnPaint(window);
     case WM_ERASEBKGND: return OnEraseBackground();
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+    case WM_MEASUREITEM: return OnMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_DRAWITEM: return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC: return OnColorControl(message, wParam, lParam);
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
     }

@@ -9,9 +9,9 @@
 // WM_PAINT: the whole picture, whatever the update region.
 void PaintMainWindow(HWND window);
 
-// WM_DRAWITEM for the five buttons.
-void DrawOwnerButton(const DRAWITEMSTRUCT& item);
+// WM_DRAWITEM for the five buttons and a checklist's items.
+void DrawOwnerItem(const DRAWITEMSTRUCT& item);
 
-// WM_CTLCOLOREDIT and WM_CTLCOLORSTATIC: sets the control's colours and
-// returns the brush for its background.
+// WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX and WM_CTLCOLORSTATIC: sets the
+// control's colours and returns the brush for its background.
 HBRUSH ColorControl(UINT message, HDC dc, HWND control);

@@ -6,8 +6,11 @@
 
 #include <cstdint>
 
+#include "engine/calculation.h"
+#include "engine/platform.h"
 #include "engine/tool_def.h"
 #include "shell/shell_texts.h"
+#include "shell/tool_layout.h"
 
 enum CommandId {
     CMD_CALCULATE = 1001,
@@ -17,10 +20,10 @@ enum CommandId {
     CMD_ABOUT = 1005,
 };
 
-constexpr int INPUT_EDIT_BASE = 2000;
+// Input i's control (box, list, check box or checklist) has this id + i.
+constexpr int INPUT_CONTROL_BASE = 2000;
 constexpr int RESULT_EDIT_ID = 3000;
 
-constexpr int kLastResultCapacity = kResultTextCapacity;
 constexpr int kStatusTextCapacity = 256;
 
 struct ShellFonts {
@@ -37,15 +40,25 @@ struct ShellFonts {
 struct ShellState {
     HINSTANCE instance;
     const ToolDef* tool;
+    ToolLayout layout;
+    SIZE outerSize;
     HWND mainWindow;
-    HWND inputEdits[kMaxInputs];
+    HWND inputControls[kMaxInputs];
     HWND resultEdit;
     HWND verdictLabel;
     HWND noteLabel;
+    HACCEL commandKeys;
+    // The last calculation: the values it read (and the checklist's checked
+    // items), what it gave and when. No result: resultText empty.
     double inputValues[kMaxInputs];
-    int32_t lastLevel;
-    wchar_t lastResultText[kLastResultCapacity];
-    wchar_t clipText[kClipTextCapacity];
+    bool checkedItems[kMaxInputChoices];
+    CalculationResult last;
+    LocalTime calculatedAt;
+    // An input changed after the last calculation: what is shown belongs to
+    // the earlier inputs.
+    bool stale;
+    // The window is filling its controls itself: no change of the user's.
+    bool filling;
     wchar_t statusText[kStatusTextCapacity];
     ShellFonts fonts;
     HBRUSH whiteBrush;
@@ -54,3 +67,6 @@ struct ShellState {
 
 // The one shell state of this process.
 ShellState& CurrentShell();
+
+// True once a calculation gave a result that copy and save can take.
+inline bool HasResult(const ShellState& shell) { return shell.last.resultText[0] != L'\0'; }

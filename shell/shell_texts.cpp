@@ -18,6 +18,48 @@ const wchar_t kSavedMessage[] = L"本次结果已追加保存到本地记录（C
 const wchar_t kSavedCaption[] = L"已保存";
 const wchar_t kSaveFailedCaption[] = L"保存失败";
 const wchar_t kWebAddress[] = L"www.tolmmed.example";
+const wchar_t kStaleStatus[] = L"输入已更改，请重新计算";
+const wchar_t kStaleMessage[] = L"输入已更改，请重新计算后再复制或保存。";
+
+namespace {
+
+// The time as the record file writes it.
+void AppendTime(wchar_t* out, int capacity, const LocalTime& time) {
+    AppendFormatCut(out, capacity, L"%04d-%02d-%02d %02d:%02d:%02d", time.year, time.month, time.day, time.hour,
+                    time.minute, time.second);
+}
+
+// "label：value unit", "label：chosen label" or "label：item、item".
+void AppendInputLine(wchar_t* out, int capacity, const InputField& input, double value, const bool* checkedItems) {
+    AppendFormatCut(out, capacity, L"%ls：", input.label);
+    if (input.multiSelect) {
+        bool any = false;
+        for (int c = 0; c < input.choiceCount; ++c) {
+            if (!checkedItems[c]) continue;
+            AppendFormatCut(out, capacity, any ? L"、%ls" : L"%ls", input.choices[c].label);
+            any = true;
+        }
+        if (!any) AppendCut(out, capacity, L"无");
+    } else if (input.choiceCount > 0) {
+        for (int c = 0; c < input.choiceCount; ++c)
+            if (input.choices[c].value == value) AppendCut(out, capacity, input.choices[c].label);
+    } else if (input.unit && input.unit[0]) {
+        AppendFormatCut(out, capacity, L"%g %ls", value, input.unit);
+    } else {
+        AppendFormatCut(out, capacity, L"%g", value);
+    }
+    AppendCut(out, capacity, L"\r\n");
+}
+
+// The result lines without the advice line that closes them.
+int ResultLinesLength(const CalculationResult& last) {
+    int length = TextLength(last.resultText);
+    if (!last.advice) return length;
+    int adviceLine = TextLength(kAdvicePrefix) + TextLength(last.advice) + 2;
+    return adviceLine <= length ? length - adviceLine : length;
+}
+
+}  // namespace
 
 void FormatInputValue(double value, wchar_t* out, int capacity) {
     FormatCut(out, capacity, L"%.6g", value);
@@ -31,36 +73,61 @@ void FormatChoiceEntry(const InputField& input, int choice, wchar_t* out, int ca
         CopyCut(out, capacity, entry.label);
 }
 
-void FormatInputRejected(const ToolDef& tool, int index, wchar_t* out, int capacity) {
-    FormatCut(out, capacity, L"第 %d 项“%ls”请输入数字。", index + 1, tool.inputs[index].label);
+void FormatInputProblem(const ToolDef& tool, int index, InputProblem problem, wchar_t* out, int capacity) {
+    const InputField& input = tool.inputs[index];
+    switch (problem) {
+    case InputOutOfRange:
+        if (input.unit && input.unit[0])
+            FormatCut(out, capacity, L"第 %d 项“%ls”应在 %g～%g %ls 之间，请核对单位。", index + 1, input.label,
+                      input.minValue, input.maxValue, input.unit);
+        else
+            FormatCut(out, capacity, L"第 %d 项“%ls”应在 %g～%g 之间，请核对。", index + 1, input.label,
+                      input.minValue, input.maxValue);
+        return;
+    case InputMissing:
+        FormatCut(out, capacity, L"第 %d 项“%ls”尚未填写，请填入本患者的测量值。", index + 1, input.label);
+        return;
+    case InputNotAChoice:
+        FormatCut(out, capacity, L"第 %d 项“%ls”只能取所列选项之一。", index + 1, input.label);
+        return;
+    default: FormatCut(out, capacity, L"第 %d 项“%ls”请输入数字。", index + 1, input.label);
+    }
 }
 
 void FormatCalculatedStatus(const ToolDef& tool, wchar_t* out, int capacity) {
     FormatCut(out, capacity, L"计算完成  %ls", tool.title);
 }
 
-void BuildClipText(const ToolDef& tool, const wchar_t* resultText, const wchar_t* verdictText,
-                   wchar_t* out, int capacity) {
-    if (tool.reportKind != ReportNone)
-        CopyCut(out, capacity, resultText);
-    else
-        FormatCut(out, capacity, L"%ls—— %ls", resultText, verdictText);
+void BuildCopyText(const ToolDef& tool, const double* inputValues, const bool* checkedItems,
+                   const CalculationResult& last, const LocalTime& time, wchar_t* out, int capacity) {
+    FormatCut(out, capacity, L"%ls\r\n", tool.title);
+    if (tool.copyResultOnly) {
+        if (tool.reportKind != ReportNone)
+            AppendCut(out, capacity, last.resultText);
+        else
+            AppendFormatCut(out, capacity, L"%ls—— %ls", last.resultText, last.verdictText);
+        return;
+    }
+    AppendCut(out, capacity, L"计算时间：");
+    AppendTime(out, capacity, time);
+    AppendCut(out, capacity, L"\r\n");
+    for (int i = 0; i < tool.inputCount && i < kMaxInputs; ++i)
+        AppendInputLine(out, capacity, tool.inputs[i], inputValues[i], checkedItems);
+    AppendFormatCut(out, capacity, L"%.*ls", ResultLinesLength(last), last.resultText);
+    AppendFormatCut(out, capacity, L"结论：%ls", last.verdictText);
+    if (last.advice) AppendFormatCut(out, capacity, L"\r\n%ls%ls", kAdvicePrefix, last.advice);
 }
 
-void BuildClipboardText(const ToolDef& tool, const wchar_t* clipText, wchar_t* out, int capacity) {
-    FormatCut(out, capacity, L"%ls\r\n%ls", tool.title, clipText);
-}
-
-int ClipboardTextCapacity(const ToolDef& tool, const wchar_t* clipText) {
-    return TextLength(clipText) + TextLength(tool.title) + 16;
-}
+// The block the clipboard has always been given: both texts (the title and
+// what follows its line break) and 16 characters more.
+int ClipboardTextCapacity(const wchar_t* copyText) { return TextLength(copyText) - 2 + 16; }
 
 void AppendAboutClosing(wchar_t* out, int capacity) {
     AppendFormatCut(out, capacity,
                     L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
                     L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n"
                     L"\r\n"
-                    L"版本 V1.0    官网：%ls",
+                    L"版本 V" PERAVIN_VERSION_TEXT L"    官网：%ls",
                     kWebAddress);
 }
 
@@ -72,6 +139,7 @@ void BuildAboutText(const ToolDef& tool, wchar_t* out, int capacity) {
               L"参考依据：%ls\r\n"
               L"\r\n",
               tool.title, tool.category, tool.basis);
+    AppendCut(out, capacity, L"快捷键：F5 计算，Ctrl+S 保存记录，Ctrl+D 复制结果，Ctrl+R 清空重填，F1 关于\r\n\r\n");
     AppendAboutClosing(out, capacity);
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "engine/calculation.h"
+#include "engine/platform.h"
 #include "engine/tool_def.h"
+#include "shell/input_reading.h"
 
 extern const wchar_t kReadyStatus[];
 extern const wchar_t kCopiedStatus[];
@@ -20,6 +22,8 @@ extern const wchar_t kSavedMessage[];
 extern const wchar_t kSavedCaption[];
 extern const wchar_t kSaveFailedCaption[];
 extern const wchar_t kWebAddress[];
+extern const wchar_t kStaleStatus[];
+extern const wchar_t kStaleMessage[];
 
 constexpr int kValueTextCapacity = 64;
 constexpr int kInputMessageCapacity = 256;
@@ -27,8 +31,9 @@ constexpr int kAboutTextCapacity = 1400;
 constexpr int kBasisLineCapacity = 512;
 constexpr int kSubtitleLineCapacity = 256;
 constexpr int kSaveFailedMessageCapacity = 1024;
-// The copy command's text: a whole result, "—— " and a whole verdict.
-constexpr int kClipTextCapacity = kResultTextCapacity + kVerdictTextCapacity + 2;
+// The copy command's text: a whole result and verdict, and what the copy
+// says about the calculation (its time and every input).
+constexpr int kCopyTextCapacity = kResultTextCapacity + kVerdictTextCapacity + 4096;
 
 // A default value as the input boxes show it ("%.6g").
 void FormatInputValue(double value, wchar_t* out, int capacity);
@@ -37,23 +42,27 @@ void FormatInputValue(double value, wchar_t* out, int capacity);
 // scored item (unit 分), its points: "轻度受限（3分）".
 void FormatChoiceEntry(const InputField& input, int choice, wchar_t* out, int capacity);
 
-// "第 %d 项“%ls”请输入数字。" for the input at index (counted from 0).
-void FormatInputRejected(const ToolDef& tool, int index, wchar_t* out, int capacity);
+// Why the input at index (counted from 0) was not taken, naming it by its
+// position from 1 and its label: "第 %d 项“%ls”请输入数字。", its range and
+// unit, or that this patient's value is missing.
+void FormatInputProblem(const ToolDef& tool, int index, InputProblem problem, wchar_t* out, int capacity);
 
 // "计算完成  %ls" with the tool's title.
 void FormatCalculatedStatus(const ToolDef& tool, wchar_t* out, int capacity);
 
-// What the copy command puts below the title: a report as it is (cut to the
-// buffer), a formula result followed by "—— " and the verdict.
-void BuildClipText(const ToolDef& tool, const wchar_t* resultText, const wchar_t* verdictText,
-                   wchar_t* out, int capacity);
+// What the copy command puts on the clipboard, for the calculation in last
+// made at time from inputValues (and the checklist's checkedItems). A tool
+// that copies its result only: the title, a line break, a report as it is or
+// a formula result with "—— " and the verdict. Every other tool: the title,
+// "计算时间：" and the time, each input as "label：value unit" (a choice by
+// its chosen label, a checklist by its checked items), the result lines,
+// "结论：" and the verdict, and the advice.
+void BuildCopyText(const ToolDef& tool, const double* inputValues, const bool* checkedItems,
+                   const CalculationResult& last, const LocalTime& time, wchar_t* out, int capacity);
 
-// The clipboard's text: the title, a line break, the clip text.
-void BuildClipboardText(const ToolDef& tool, const wchar_t* clipText, wchar_t* out, int capacity);
-
-// The characters of the clipboard block: room for both texts, the line
-// break and a little more.
-int ClipboardTextCapacity(const ToolDef& tool, const wchar_t* clipText);
+// The characters of the clipboard block for that text: the text, its
+// terminator and a little more.
+int ClipboardTextCapacity(const wchar_t* copyText);
 
 void BuildAboutText(const ToolDef& tool, wchar_t* out, int capacity);
 

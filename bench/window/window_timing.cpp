@@ -72,7 +72,7 @@ DWORD WINAPI PressF5(void*) {
     Sleep(300);
     for (int i = 0; i < presses; ++i) {
         ResetEvent(painted);
-        PostMessageW(CurrentShell().inputEdits[0], WM_KEYDOWN, VK_F5, 0x003F0001);
+        PostMessageW(CurrentShell().inputControls[0], WM_KEYDOWN, VK_F5, 0x003F0001);
         WaitForSingleObject(painted, 2000);
     }
     PostMessageW(CurrentShell().mainWindow, WM_CLOSE, 0, 0);

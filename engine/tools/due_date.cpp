@@ -8,9 +8,9 @@ const InputField kInputs[] = {
     Measured("y", L"末次月经年份", L"年", 2026, 1900, 2100),
     Measured("m", L"末次月经月份", L"月", 1, 1, 12),
     Measured("d", L"末次月经日", L"日", 1, 1, 31),
-    Number("ty", L"今天年份（0不计）", L"年", 0, 0, 2100),
-    Number("tm", L"今天月份", L"月", 0, 0, 12),
-    Number("td", L"今天日", L"日", 0, 0, 31),
+    OnToday(Number("ty", L"今天年份（0不计）", L"年", 0, 0, 2100), TodayYear),
+    OnToday(Number("tm", L"今天月份", L"月", 0, 0, 12), TodayMonth),
+    OnToday(Number("td", L"今天日", L"日", 0, 0, 31), TodayDay),
 };
 
 const OutputField kOutputs[] = {

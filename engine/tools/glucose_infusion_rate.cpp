@@ -36,4 +36,5 @@ extern const ToolDef kGlucoseInfusionRateTool = {
     .outputs = kOutputs,
     .ruleCount = CountOf(kRules),
     .rules = kRules,
+    .copyResultOnly = 1,
 };

@@ -2,151 +2,105 @@
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <string>
 
 #include "engine/text.h"
 
 namespace {
 
+const InputChoice kSexes[] = {{1, L"男"}, {0, L"女"}};
+const InputChoice kItems[] = {{1, L"静脉曲张"}, {2, L"恶性肿瘤"}, {3, L"血栓家族史"}};
 const InputField kInputs[] = {
-    {"a", L"输注速度", L"ml/h", 60},
-    {"b", L"葡萄糖浓度", L"%", 10},
+    Measured("scr", L"血肌酐", L"μmol/L", 90, 10, 3000),
+    Number("k", L"系数", nullptr, 1, 0.5, 2),
+    Choice("sex", L"性别", nullptr, 1, kSexes),
+    Checklist("rf", L"危险因素", L"分", kItems),
 };
 
-ToolDef MakeTool(int32_t reportKind, const wchar_t* subtitle) {
-    return ToolDef{261, L"Peravin", subtitle, L"营养支持", L"GIR=速度×浓度", nullptr, 2, kInputs, 0, nullptr,
-                   0, nullptr, reportKind};
-}
+const ToolDef kTool = {.id = 7, .title = L"工具", .category = L"肾功能", .basis = L"b", .inputCount = 4,
+                       .inputs = kInputs};
 
 TEST(FormatInputValue, UsesSixSignificantDigits) {
-    struct Row {
+    const struct {
         double value;
         const wchar_t* text;
-    };
-    const Row rows[] = {
-        {60, L"60"},   {10, L"10"},          {0.5, L"0.5"},         {1000000, L"1e+06"},
-        {0.1234567, L"0.123457"}, {1500000, L"1.5e+06"}, {-3, L"-3"}, {0, L"0"},
-    };
-    for (const Row& row : rows) {
+    } rows[] = {{60, L"60"}, {0.5, L"0.5"}, {1000000, L"1e+06"}, {0.1234567, L"0.123457"}, {-3, L"-3"}};
+    for (const auto& row : rows) {
         wchar_t text[kValueTextCapacity];
         FormatInputValue(row.value, text, kValueTextCapacity);
         EXPECT_STREQ(text, row.text) << row.value;
     }
 }
 
-TEST(FormatInputRejected, NamesPositionFromOneAndLabel) {
-    ToolDef tool = MakeTool(ReportNone, nullptr);
-    wchar_t text[kInputMessageCapacity];
-    FormatInputRejected(tool, 1, text, kInputMessageCapacity);
-    EXPECT_STREQ(text, L"第 2 项“葡萄糖浓度”请输入数字。");
-    FormatInputRejected(tool, 0, text, kInputMessageCapacity);
-    EXPECT_STREQ(text, L"第 1 项“输注速度”请输入数字。");
-}
-
-TEST(FormatCalculatedStatus, PutsTwoSpacesBeforeTheTitle) {
-    ToolDef tool = MakeTool(ReportNone, nullptr);
-    wchar_t text[256];
-    FormatCalculatedStatus(tool, text, 256);
-    EXPECT_STREQ(text, L"计算完成  Peravin");
-}
-
-TEST(BuildClipText, FormulaResultGetsDashesAndVerdict) {
-    ToolDef tool = MakeTool(ReportNone, nullptr);
-    wchar_t text[1024];
-    BuildClipText(tool, L"葡萄糖输注速率：1.67 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n", L"GIR 在合理范围", text, 1024);
-    EXPECT_STREQ(text, L"葡萄糖输注速率：1.67 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n\x2014\x2014 GIR 在合理范围");
-}
-
-TEST(BuildClipText, ReportIsCutToTheBufferWithoutVerdict) {
-    ToolDef tool = MakeTool(ReportLabPanels, nullptr);
-    std::wstring report(3000, L'检');
-    wchar_t text[1024];
-    BuildClipText(tool, report.c_str(), L"verdict", text, 1024);
-    EXPECT_EQ(TextLength(text), 1023);
-    EXPECT_EQ(std::wstring(text), report.substr(0, 1023));
-}
-
-TEST(BuildClipText, LongFormulaResultIsCut) {
-    ToolDef tool = MakeTool(ReportNone, nullptr);
-    std::wstring result(1500, L'x');
-    wchar_t text[1024];
-    BuildClipText(tool, result.c_str(), L"GIR 在合理范围", text, 1024);
-    EXPECT_EQ(std::wstring(text), result.substr(0, 1023));
-}
-
-// The copy command's buffers hold a formula tool's whole result and verdict,
-// however long, and the clipboard block holds them below the title.
-TEST(BuildClipText, WholeResultAndVerdictReachTheClipboard) {
-    struct Row {
-        int resultLength;
-        int verdictLength;
+TEST(FormatInputProblem, NamesThePositionTheLabelAndWhatIsWrong) {
+    const struct {
+        int index;
+        InputProblem problem;
+        const wchar_t* text;
+    } rows[] = {
+        {0, InputNotANumber, L"第 1 项“血肌酐”请输入数字。"},
+        {0, InputOutOfRange, L"第 1 项“血肌酐”应在 10～3000 μmol/L 之间，请核对单位。"},
+        {1, InputOutOfRange, L"第 2 项“系数”应在 0.5～2 之间，请核对。"},
+        {0, InputMissing, L"第 1 项“血肌酐”尚未填写，请填入本患者的测量值。"},
     };
-    const Row rows[] = {
-        {kResultTextCapacity - 1, kVerdictTextCapacity - 1},
-        {kResultTextCapacity - 1, 1},
-        {1, kVerdictTextCapacity - 1},
-        {1500, 14},
-    };
-    ToolDef tool = MakeTool(ReportNone, nullptr);
-    static wchar_t clip[kClipTextCapacity];
-    for (const Row& row : rows) {
-        std::wstring result(static_cast<size_t>(row.resultLength), L'x');
-        std::wstring verdict(static_cast<size_t>(row.verdictLength), L'v');
-        BuildClipText(tool, result.c_str(), verdict.c_str(), clip, kClipTextCapacity);
-        std::wstring expected = result + L"\x2014\x2014 " + verdict;
-        EXPECT_EQ(std::wstring(clip), expected) << row.resultLength << " + " << row.verdictLength;
-        std::wstring block(static_cast<size_t>(ClipboardTextCapacity(tool, clip)), L'\0');
-        BuildClipboardText(tool, clip, &block[0], static_cast<int>(block.size()));
-        EXPECT_EQ(std::wstring(block.c_str()), L"Peravin\r\n" + expected) << row.resultLength << " + " << row.verdictLength;
+    for (const auto& row : rows) {
+        wchar_t text[kInputMessageCapacity];
+        FormatInputProblem(kTool, row.index, row.problem, text, kInputMessageCapacity);
+        EXPECT_STREQ(text, row.text);
     }
 }
 
-TEST(BuildClipboardText, TitleLineBreakClipText) {
-    ToolDef tool = MakeTool(ReportNone, nullptr);
+TEST(FormatChoiceEntry, AScoredItemShowsItsPoints) {
     wchar_t text[64];
-    BuildClipboardText(tool, L"a\r\nb", text, 64);
-    EXPECT_STREQ(text, L"Peravin\r\na\r\nb");
+    FormatChoiceEntry(kInputs[3], 1, text, 64);
+    EXPECT_STREQ(text, L"恶性肿瘤（2分）");
+    FormatChoiceEntry(kInputs[2], 1, text, 64);
+    EXPECT_STREQ(text, L"女");
 }
 
-// The clipboard block holds (both lengths) * 2 + 32 bytes: always room.
-TEST(BuildClipboardText, FitsTheBlockSizeOfTheCopyCommand) {
-    ToolDef tool = MakeTool(ReportNone, nullptr);
-    std::wstring clip(1023, L'y');
-    int capacity = (1023 + TextLength(tool.title)) * 2 + 32;
-    capacity /= 2;
-    std::wstring block(static_cast<size_t>(capacity), L'\0');
-    BuildClipboardText(tool, clip.c_str(), &block[0], capacity);
-    EXPECT_EQ(std::wstring(block.c_str()), L"Peravin\r\n" + clip);
-}
-
-TEST(BuildAboutText, HasTheToolTextsAndTheWebAddress) {
-    ToolDef tool = MakeTool(ReportNone, nullptr);
-    wchar_t text[kAboutTextCapacity];
-    BuildAboutText(tool, text, kAboutTextCapacity);
+// The copy says when and from what: every input by its value, choice or
+// checked items; the result lines; the verdict; the advice last.
+TEST(BuildCopyText, SaysWhenAndFromWhichInputs) {
+    static CalculationResult last;
+    CopyCut(last.resultText, kResultTextCapacity, L"eGFR：60 ml/min\r\n建议：复查。\r\n");
+    CopyCut(last.verdictText, kVerdictTextCapacity, L"轻度下降");
+    last.advice = L"复查。";
+    const double values[] = {88.4, 1.5, 0, 3};
+    const bool checked[kMaxInputChoices] = {true, true, false};
+    const LocalTime time = {2026, 12, 8, 9, 5, 7};
+    static wchar_t text[kCopyTextCapacity];
+    BuildCopyText(kTool, values, checked, last, time, text, kCopyTextCapacity);
     EXPECT_STREQ(text,
-                 L"Peravin\r\n\r\n分类：营养支持\r\n参考依据：GIR=速度×浓度\r\n\r\n"
-                 L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
-                 L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n\r\n"
-                 L"版本 V1.0    官网：www.tolmmed.example");
+                 L"工具\r\n计算时间：2026-12-08 09:05:07\r\n血肌酐：88.4 μmol/L\r\n系数：1.5\r\n性别：女\r\n"
+                 L"危险因素：静脉曲张、恶性肿瘤\r\neGFR：60 ml/min\r\n结论：轻度下降\r\n建议：复查。");
 }
 
-TEST(FormatSubtitleLine, CategoryDotSubtitle) {
-    wchar_t text[kSubtitleLineCapacity];
-    FormatSubtitleLine(MakeTool(ReportNone, L"按输液速度与浓度计算"), text, kSubtitleLineCapacity);
-    EXPECT_STREQ(text, L"营养支持  \x00B7  按输液速度与浓度计算");
-    FormatSubtitleLine(MakeTool(ReportNone, nullptr), text, kSubtitleLineCapacity);
-    EXPECT_STREQ(text, L"营养支持  \x00B7  ");
+// The suite's first tool copies what it always has: a formula result with
+// "—— " and its verdict below the title, however long; the block has room.
+TEST(BuildCopyText, AToolThatCopiesItsResultOnlyCopiesItWhole) {
+    ToolDef tool = kTool;
+    tool.copyResultOnly = 1;
+    static CalculationResult last;
+    last.advice = nullptr;
+    const int lengths[][2] = {{kResultTextCapacity - 1, kVerdictTextCapacity - 1}, {20, 3}};
+    for (const auto& length : lengths) {
+        std::wstring result(static_cast<size_t>(length[0]), L'x'), verdict(static_cast<size_t>(length[1]), L'v');
+        CopyCut(last.resultText, kResultTextCapacity, result.c_str());
+        CopyCut(last.verdictText, kVerdictTextCapacity, verdict.c_str());
+        static wchar_t text[kCopyTextCapacity];
+        BuildCopyText(tool, nullptr, nullptr, last, LocalTime{}, text, kCopyTextCapacity);
+        EXPECT_EQ(std::wstring(text), L"工具\r\n" + result + L"\x2014\x2014 " + verdict);
+        EXPECT_EQ(ClipboardTextCapacity(text), TextLength(tool.title) + length[0] + 3 + length[1] + 16);
+    }
 }
 
-TEST(FormatBasisLine, CutTo511Characters) {
-    std::wstring basis(600, L'b');
-    ToolDef tool = MakeTool(ReportNone, nullptr);
-    tool.basis = basis.c_str();
-    wchar_t text[kBasisLineCapacity];
-    FormatBasisLine(tool, text, kBasisLineCapacity);
-    EXPECT_EQ(TextLength(text), 511);
-    EXPECT_EQ(std::wstring(text).substr(0, 5), L"参考依据：");
+TEST(BuildAboutText, EndsWithTheKeysTheVersionAndTheWebAddress) {
+    wchar_t text[kAboutTextCapacity];
+    BuildAboutText(kTool, text, kAboutTextCapacity);
+    std::wstring about = text;
+    EXPECT_EQ(about.find(L"工具\r\n\r\n分类：肾功能\r\n参考依据：b\r\n"), 0u);
+    EXPECT_NE(about.find(L"F5 计算"), std::wstring::npos);
+    EXPECT_EQ(about.substr(about.size() - 33), L"版本 V1.0    官网：www.tolmmed.example");
 }
 
 }  // namespace

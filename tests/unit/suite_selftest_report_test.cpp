@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/tool_catalogue.h"
-#include "store/selftest_report.h"
 #include "launcher/suite_selftest_report.h"
+#include "store/selftest_report.h"
 #include "tests/support/test_files.h"
 
 namespace {

@@ -92,7 +92,8 @@ TEST(WholeReports, EveryReportToolHasItsLargestInputs) {
 
 TEST(WholeReports, ResultBoxClipboardAndSelfTestHoldTheWholeReport) {
     constexpr int kRoomy = 1 << 16;
-    static wchar_t whole[kRoomy], result[kResultTextCapacity], last[kResultTextCapacity], clip[kClipTextCapacity];
+    static wchar_t whole[kRoomy], result[kResultTextCapacity], last[kResultTextCapacity], copy[kCopyTextCapacity];
+    static CalculationResult run;
     static wchar_t selfTest[kSelfTestReportCapacity];
     wchar_t verdict[kVerdictTextCapacity];
     for (const LargestReport& row : kLargestReports) {
@@ -108,10 +109,11 @@ TEST(WholeReports, ResultBoxClipboardAndSelfTestHoldTheWholeReport) {
         EXPECT_EQ(std::wstring(result), report) << "result box";
         EXPECT_EQ(std::wstring(last), report) << "last result";
 
-        BuildClipText(tool, result, verdict, clip, kClipTextCapacity);
-        std::vector<wchar_t> block(static_cast<size_t>(ClipboardTextCapacity(tool, clip)));
-        BuildClipboardText(tool, clip, block.data(), static_cast<int>(block.size()));
-        EXPECT_EQ(std::wstring(block.data()), tool.title + (L"\r\n" + report)) << "clipboard";
+        Calculate(tool, largest.values(), &run);
+        const bool noneChecked[kMaxInputChoices] = {};
+        BuildCopyText(tool, largest.values(), noneChecked, run, LocalTime{}, copy, kCopyTextCapacity);
+        std::wstring copied = copy;
+        EXPECT_NE(copied.find(L"\r\n" + report + L"结论：" + verdict), std::wstring::npos) << "clipboard";
 
         BuildSelfTestReport(tool, selfTest);
         EXPECT_EQ(DetailOf(selfTest), Flattened(report)) << "self-test DETAIL";
