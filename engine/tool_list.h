@@ -66,3 +66,4 @@ TOOL(Oxygenation, kOxygenationTool, L"PF P/F OI A-a AaDO2 ARDS yhzsyfpdmyfyc yan
 TOOL(LiverFibrosis, kLiverFibrosisTool, L"FIB-4 FIB4 APRI gxwhzsy ganxianweihuazhishuyu gxwh")
 TOOL(HomaIr, kHomaIrTool, L"HOMA HOMA-IR QUICKI ydsdkzs yidaosudikangzhishu")
 TOOL(IronDeficit, kIronDeficitTool, L"Ganzoni qtljsgs quetieliangjisuangongshi butie")
+TOOL(SteroidConversion, kSteroidConversionTool, L"tpzjsdxjlhs tangpizhijisudengxiaojilianghuansuan jisu jshs")
