@@ -67,3 +67,4 @@ TOOL(LiverFibrosis, kLiverFibrosisTool, L"FIB-4 FIB4 APRI gxwhzsy ganxianweihuaz
 TOOL(HomaIr, kHomaIrTool, L"HOMA HOMA-IR QUICKI ydsdkzs yidaosudikangzhishu")
 TOOL(IronDeficit, kIronDeficitTool, L"Ganzoni qtljsgs quetieliangjisuangongshi butie")
 TOOL(SteroidConversion, kSteroidConversionTool, L"tpzjsdxjlhs tangpizhijisudengxiaojilianghuansuan jisu jshs")
+TOOL(Caprini, kCapriniTool, L"Caprini VTE DVT xsfxpg xueshuanfengxianpinggu")
