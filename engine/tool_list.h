@@ -69,3 +69,4 @@ TOOL(IronDeficit, kIronDeficitTool, L"Ganzoni qtljsgs quetieliangjisuangongshi b
 TOOL(SteroidConversion, kSteroidConversionTool, L"tpzjsdxjlhs tangpizhijisudengxiaojilianghuansuan jisu jshs")
 TOOL(Caprini, kCapriniTool, L"Caprini VTE DVT xsfxpg xueshuanfengxianpinggu")
 TOOL(BradenQ, kBradenQTool, L"BradenQ Braden-Q etylxssfxpg ertongyalixingsunshangfengxianpinggu yc ycpg")
+TOOL(PainNrs, kPainNrsTool, L"NRS ttpg tengtongpinggu")
