@@ -70,3 +70,4 @@ TOOL(SteroidConversion, kSteroidConversionTool, L"tpzjsdxjlhs tangpizhijisudengx
 TOOL(Caprini, kCapriniTool, L"Caprini VTE DVT xsfxpg xueshuanfengxianpinggu")
 TOOL(BradenQ, kBradenQTool, L"BradenQ Braden-Q etylxssfxpg ertongyalixingsunshangfengxianpinggu yc ycpg")
 TOOL(PainNrs, kPainNrsTool, L"NRS ttpg tengtongpinggu")
+TOOL(Pcis, kPcisTool, L"PCIS xewzblpf xiaoerweizhongbinglipingfen")
