@@ -33,11 +33,29 @@ bool Contains(const Char* text, const wchar_t* term, int length) {
     return false;
 }
 
+// The words of the inputs' labels find a tool too: "肌酐" the tools that take
+// a creatinine.
+bool LabelsContain(const ToolDef& tool, const wchar_t* term, int length) {
+    for (int i = 0; i < tool.inputCount; ++i)
+        if (Contains(tool.inputs[i].label, term, length)) return true;
+    return false;
+}
+
+// A program name is found as it is typed, with ".exe" or without.
+int WithoutExeSuffix(const wchar_t* term, int length) {
+    static const wchar_t kSuffix[] = L".exe";
+    constexpr int kSuffixLength = 4;
+    if (length <= kSuffixLength) return length;
+    for (int i = 0; i < kSuffixLength; ++i)
+        if (Folded(term[length - kSuffixLength + i]) != kSuffix[i]) return length;
+    return length - kSuffixLength;
+}
+
 bool TermMatches(const CatalogueEntry& entry, const wchar_t* term, int length) {
     const ToolDef& tool = *entry.tool;
     return Contains(tool.title, term, length) || Contains(tool.subtitle, term, length) ||
-           Contains(tool.category, term, length) || Contains(entry.program, term, length) ||
-           Contains(entry.keywords, term, length);
+           Contains(tool.category, term, length) || Contains(entry.program, term, WithoutExeSuffix(term, length)) ||
+           Contains(entry.keywords, term, length) || LabelsContain(tool, term, length);
 }
 
 }  // namespace

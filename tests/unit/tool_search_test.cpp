@@ -30,15 +30,16 @@ TEST(ToolMatches, FindsTheSuitesToolsAsAWardUserTypes) {
     const Row rows[] = {
         // A fragment of the Chinese title.
         {L"体表", {"BodySurfaceArea"}},
-        {L"体质指数", {"BodyMassIndex"}},
-        // Abbreviations in any case, also typed full-width.
-        {L"BMI", {"BodyMassIndex"}},
-        {L"bmi", {"BodyMassIndex"}},
-        {L"Bmi", {"BodyMassIndex"}},
-        {L"\xFF22\xFF2D\xFF29", {"BodyMassIndex"}},
+        {L"体质指数", {"BodyMassIndex", "PaduaScore"}},
+        // Abbreviations in any case, also typed full-width (a label that
+        // names one finds its tool too).
+        {L"BMI", {"BodyMassIndex", "PaduaScore"}},
+        {L"bmi", {"BodyMassIndex", "PaduaScore"}},
+        {L"Bmi", {"BodyMassIndex", "PaduaScore"}},
+        {L"\xFF22\xFF2D\xFF29", {"BodyMassIndex", "PaduaScore"}},
         {L"gir", {"Peravin", "GlucoseInfusionTotal", "GlucoseTargetRate"}},
         {L"QTC", {"CorrectedQT"}},
-        {L"gcs", {"GlasgowComaScale"}},
+        {L"gcs", {"GlasgowComaScale", "QSofa", "Sofa"}},
         {L"news2", {"News2"}},
         {L"ckdepi", {"EGFR"}},
         // Pinyin initials of the title.
@@ -48,11 +49,21 @@ TEST(ToolMatches, FindsTheSuitesToolsAsAWardUserTypes) {
         // The program name.
         {L"bodysurface", {"BodySurfaceArea"}},
         {L"MeldScore", {"MeldScore"}},
+        // ... with or without ".exe".
+        {L"bodymassindex.EXE", {"BodyMassIndex"}},
+        {L"CorrectedQT.exe", {"CorrectedQT"}},
+        // Full pinyin of the title.
+        {L"tizhong gusuan", {"ChildWeight"}},
+        {L"tengtong", {"FlaccPain", "CpotPain", "PainNrs"}},
+        // The words of the inputs' labels.
+        {L"肌酐 ckd", {"EGFR"}},
+        {L"镇静", {"HumptyDumpty", "RassSedation"}},
+        {L"rass", {"RassSedation"}},
         // The category.
-        {L"肝功能", {"ChildPugh", "MeldScore"}},
+        {L"肝功能", {"ChildPugh", "MeldScore", "HasBled", "LiverFibrosis", "ImproveBleeding"}},
         // Every term must match, whichever space parts them.
-        {L"体重 儿", {"ChildWeight", "ChildDose"}},
-        {L"体重\x3000儿", {"ChildWeight", "ChildDose"}},
+        {L"体重 儿", {"ChildWeight", "ChildDose", "DehydrationFluid"}},
+        {L"体重\x3000儿", {"ChildWeight", "ChildDose", "DehydrationFluid"}},
         {L"  gir  ", {"Peravin", "GlucoseInfusionTotal", "GlucoseTargetRate"}},
         {L"bmi 儿", {}},
         {L"zzzz", {}},
