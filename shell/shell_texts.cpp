@@ -114,7 +114,7 @@ void BuildCopyText(const ToolDef& tool, const double* inputValues, const bool* c
     for (int i = 0; i < tool.inputCount && i < kMaxInputs; ++i)
         AppendInputLine(out, capacity, tool.inputs[i], inputValues[i], checkedItems);
     AppendFormatCut(out, capacity, L"%.*ls", ResultLinesLength(last), last.resultText);
-    AppendFormatCut(out, capacity, L"结论：%ls", last.verdictText);
+    AppendFormatCut(out, capacity, L"—— %ls", last.verdictText);
     if (last.advice) AppendFormatCut(out, capacity, L"\r\n%ls%ls", kAdvicePrefix, last.advice);
 }
 

@@ -56,7 +56,7 @@ void FormatCalculatedStatus(const ToolDef& tool, wchar_t* out, int capacity);
 // a formula result with "—— " and the verdict. Every other tool: the title,
 // "计算时间：" and the time, each input as "label：value unit" (a choice by
 // its chosen label, a checklist by its checked items), the result lines,
-// "结论：" and the verdict, and the advice.
+// "—— " and the verdict, and the advice.
 void BuildCopyText(const ToolDef& tool, const double* inputValues, const bool* checkedItems,
                    const CalculationResult& last, const LocalTime& time, wchar_t* out, int capacity);
 

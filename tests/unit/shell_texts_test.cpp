@@ -72,7 +72,7 @@ TEST(BuildCopyText, SaysWhenAndFromWhichInputs) {
     BuildCopyText(kTool, values, checked, last, time, text, kCopyTextCapacity);
     EXPECT_STREQ(text,
                  L"工具\r\n计算时间：2026-12-08 09:05:07\r\n血肌酐：88.4 μmol/L\r\n系数：1.5\r\n性别：女\r\n"
-                 L"危险因素：静脉曲张、恶性肿瘤\r\neGFR：60 ml/min\r\n结论：轻度下降\r\n建议：复查。");
+                 L"危险因素：静脉曲张、恶性肿瘤\r\neGFR：60 ml/min\r\n\x2014\x2014 轻度下降\r\n建议：复查。");
 }
 
 // The suite's first tool copies what it always has: a formula result with

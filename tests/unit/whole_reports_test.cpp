@@ -113,7 +113,7 @@ TEST(WholeReports, ResultBoxClipboardAndSelfTestHoldTheWholeReport) {
         const bool noneChecked[kMaxInputChoices] = {};
         BuildCopyText(tool, largest.values(), noneChecked, run, LocalTime{}, copy, kCopyTextCapacity);
         std::wstring copied = copy;
-        EXPECT_NE(copied.find(L"\r\n" + report + L"结论：" + verdict), std::wstring::npos) << "clipboard";
+        EXPECT_NE(copied.find(L"\r\n" + report + L"\x2014\x2014 " + verdict), std::wstring::npos) << "clipboard";
 
         BuildSelfTestReport(tool, selfTest);
         EXPECT_EQ(DetailOf(selfTest), Flattened(report)) << "self-test DETAIL";
