@@ -14,7 +14,7 @@ namespace {
 int ShownTools(const LauncherState& launcher) {
     int shown = 0;
     for (int r = 0; r < launcher.rowCount; ++r)
-        if (IsToolRow(launcher.rows[r])) ++shown;
+        if (IsToolRow(launcher.rows[r]) && launcher.rows[r].category != kRecentRows) ++shown;
     return shown;
 }
 
@@ -31,7 +31,7 @@ void FillList(LauncherState& launcher) {
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     for (int r = 0; r < launcher.rowCount; ++r) {
         const ToolRow& row = launcher.rows[r];
-        const wchar_t* text = IsToolRow(row) ? kToolCatalogue[row.tool].tool->title : kToolCategories[row.category];
+        const wchar_t* text = IsToolRow(row) ? kToolCatalogue[row.tool].tool->title : HeadingText(row);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     }
     int first = NearestToolRow(launcher.rows, launcher.rowCount, 0);
@@ -89,8 +89,9 @@ void OnSearchChanged() {
     wchar_t query[kSearchTextCapacity];
     query[0] = L'\0';
     GetWindowTextW(launcher.searchEdit, query, kSearchTextCapacity);
-    launcher.rowCount = BuildToolRows(kToolCatalogue, kToolCatalogueCount, kToolCategories, kToolCategoryCount,
-                                      query, launcher.rows, kMaxToolRows);
+    launcher.rowCount = BuildLauncherRows(kToolCatalogue, kToolCatalogueCount, kToolCategories, kToolCategoryCount,
+                                          query, launcher.recent.tools, launcher.recent.count, launcher.rows,
+                                          kMaxToolRows);
     FillList(launcher);
     wchar_t status[kLauncherStatusCapacity];
     FormatListStatus(ShownTools(launcher), kToolCatalogueCount, HasSearchTerms(query), status, kLauncherStatusCapacity);
@@ -127,6 +128,10 @@ void OnOpenTool() {
     int row = SelectedRow(launcher);
     if (row < 0 || !IsToolRow(launcher.rows[row])) return;
     const CatalogueEntry& entry = kToolCatalogue[launcher.rows[row].tool];
+    // Opened or brought to the front, it is the tool used last; the list
+    // shows it first from the next start or search on.
+    NoteToolOpened(&launcher.recent, launcher.rows[row].tool);
+    SaveRecentTools(launcher.recentFile, launcher.recent, kToolCatalogue);
     wchar_t status[kLauncherStatusCapacity];
     FormatOpenedStatus(entry.tool->title, status, kLauncherStatusCapacity);
     if (BringToFront(entry)) {

@@ -8,7 +8,7 @@ constexpr int kNaturalHeight = 640;
 constexpr int kListTop = 146;
 constexpr int kNaturalListBottom = 568;
 // The list keeps room for a heading and a few tools.
-constexpr int kShortestListHeight = 30 + 4 * 48 + 2;
+constexpr int kShortestListHeight = 30 + 4 * 48 + 4;
 // Below the list: the gap to the footer and the footer itself.
 constexpr int kBelowList = kNaturalHeight - kNaturalListBottom;
 
@@ -56,8 +56,9 @@ LauncherLayout ComputeLauncherLayout(const ScreenMetrics& screen) {
     layout.scaleDenominator = scale.den;
     layout.clientWidth = Scaled(scale, kClientWidth);
     layout.clientHeight = Scaled(scale, listBottom + kBelowList);
-    layout.fonts = LauncherFontHeights{Scaled(scale, 27), Scaled(scale, 14), Scaled(scale, 17), Scaled(scale, 14),
-                                       Scaled(scale, 15), Scaled(scale, 15), Scaled(scale, 12)};
+    // Fonts rounded down, as in the tools' window.
+    auto font = [&scale](int units) { return units * scale.num / scale.den; };
+    layout.fonts = LauncherFontHeights{font(27), font(14), font(17), font(14), font(15), font(15), font(12)};
     layout.lineWidth = Scaled(scale, 1) > 0 ? Scaled(scale, 1) : 1;
     layout.header = HeaderBandLayout{Scaled(scale, 88), Scaled(scale, 8), ScaledEdges(scale, 26, 12, 496, 50),
                                      ScaledEdges(scale, 28, 48, 734, 76),

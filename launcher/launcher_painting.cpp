@@ -55,7 +55,7 @@ void DrawListRow(const DRAWITEMSTRUCT& item) {
         DrawToolRow(item.hDC, RowOf(item.rcItem), kToolCatalogue[row.tool], (item.itemState & ODS_SELECTED) != 0,
                     launcher);
     else
-        DrawHeadingRow(item.hDC, RowOf(item.rcItem), kToolCategories[row.category], launcher);
+        DrawHeadingRow(item.hDC, RowOf(item.rcItem), HeadingText(row), launcher);
 }
 
 void DrawListPanel(HDC dc, const LauncherState& launcher) {

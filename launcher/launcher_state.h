@@ -6,6 +6,7 @@
 
 #include "launcher/launcher_layout.h"
 #include "launcher/launcher_texts.h"
+#include "launcher/recent_tools.h"
 #include "launcher/tool_search.h"
 
 enum LauncherControlId {
@@ -37,12 +38,20 @@ struct LauncherState {
     // The list box's items, one per row, in the same order.
     ToolRow rows[kMaxToolRows];
     int rowCount;
+    // The tools this user opened last, and the file that keeps them.
+    RecentTools recent;
+    wchar_t recentFile[kRecentFileCapacity];
     wchar_t subtitle[kLauncherSubtitleCapacity];
     wchar_t statusText[kLauncherStatusCapacity];
     LauncherFonts fonts;
     HBRUSH whiteBrush;
     HBRUSH backgroundBrush;
 };
+
+// A heading row's text: a category, or the tools opened last.
+inline const wchar_t* HeadingText(const ToolRow& row) {
+    return row.category == kRecentRows ? kRecentHeading : kToolCategories[row.category];
+}
 
 // The one launcher state of this process.
 LauncherState& CurrentLauncher();

@@ -10,6 +10,7 @@ const wchar_t kSearchCaption[] = L"查找";
 const wchar_t kOpenButtonCaption[] = L"打开 (Enter)";
 const wchar_t kLauncherAboutButtonCaption[] = L"关于";
 const wchar_t kLauncherAboutCaption[] = L"关于临床工具箱";
+const wchar_t kRecentHeading[] = L"最近使用";
 const wchar_t kNoMatchText[] = L"没有找到匹配的工具";
 const wchar_t kOpenFailedCaption[] = L"无法打开工具";
 

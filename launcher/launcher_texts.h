@@ -14,6 +14,8 @@ extern const wchar_t kLauncherAboutButtonCaption[];
 extern const wchar_t kLauncherAboutCaption[];
 extern const wchar_t kNoMatchText[];
 extern const wchar_t kOpenFailedCaption[];
+// The heading of the tools opened last.
+extern const wchar_t kRecentHeading[];
 
 constexpr int kLauncherSubtitleCapacity = 128;
 constexpr int kLauncherStatusCapacity = 128;

@@ -7,6 +7,7 @@
 #include "launcher/launcher_painting.h"
 #include "launcher/launcher_state.h"
 #include "shell/drawing.h"
+#include "shell/local_app_data.h"
 #include "shell/palette.h"
 #include "shell/window_frame.h"
 
@@ -128,6 +129,10 @@ LRESULT OnCreate(HWND window) {
     launcher.toolList = CreateControl(launcher, kListControl);
     for (const ControlRow& button : kButtonControls) CreateControl(launcher, button);
     FormatLauncherSubtitle(kToolCatalogueCount, launcher.subtitle, kLauncherSubtitleCapacity);
+    wchar_t base[kLocalAppDataCapacity];
+    ReadLocalAppDataFolder(base);
+    FormatRecentFile(launcher.recentFile, base);
+    launcher.recent = LoadRecentTools(launcher.recentFile, kToolCatalogue, kToolCatalogueCount);
     OnSearchChanged();
     return 0;
 }
@@ -177,13 +182,7 @@ LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 // left, at first in the search box.
 LRESULT OnActivate(HWND window, WPARAM wParam) {
     LauncherState& launcher = CurrentLauncher();
-    if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        launcher.focusBeforeDeactivation = IsChild(window, focus) ? focus : nullptr;
-        return 0;
-    }
-    HWND focus = launcher.focusBeforeDeactivation;
-    SetFocus(focus && IsWindow(focus) ? focus : launcher.searchEdit);
+    KeepFocusAcrossActivation(window, wParam, &launcher.focusBeforeDeactivation, launcher.searchEdit);
     return 0;
 }
 

@@ -96,6 +96,18 @@ int BuildToolRows(const CatalogueEntry* entries, int entryCount, const wchar_t* 
     return count;
 }
 
+int BuildLauncherRows(const CatalogueEntry* entries, int entryCount, const wchar_t* const* categories,
+                      int categoryCount, const wchar_t* query, const int* recent, int recentCount, ToolRow* rows,
+                      int capacity) {
+    int count = 0;
+    if (!HasSearchTerms(query) && recentCount > 0 && capacity > 1) {
+        rows[count++] = ToolRow{kRecentRows, -1};
+        for (int r = 0; r < recentCount && count < capacity; ++r)
+            if (recent[r] >= 0 && recent[r] < entryCount) rows[count++] = ToolRow{kRecentRows, recent[r]};
+    }
+    return count + BuildToolRows(entries, entryCount, categories, categoryCount, query, rows + count, capacity - count);
+}
+
 int StepToolRow(const ToolRow* rows, int count, int from, int step) {
     if (from < 0 || from >= count) return NearestToolRow(rows, count, 0);
     for (int at = from + step; at >= 0 && at < count; at += step)

@@ -19,9 +19,12 @@ bool HasSearchTerms(const wchar_t* query);
 
 // One row of the launcher's list: a category heading, or a tool under it.
 struct ToolRow {
-    int category;  // index into the categories
+    int category;  // index into the categories, or kRecentRows
     int tool;      // index into the entries; -1 on a heading
 };
+
+// The "category" of the tools opened last, above the others.
+constexpr int kRecentRows = -1;
 
 inline bool IsToolRow(const ToolRow& row) { return row.tool >= 0; }
 
@@ -34,6 +37,12 @@ constexpr int kMaxToolRows = 256;
 // capacity rows and returns their number.
 int BuildToolRows(const CatalogueEntry* entries, int entryCount, const wchar_t* const* categories,
                   int categoryCount, const wchar_t* query, ToolRow* rows, int capacity);
+
+// The rows the launcher lists: with no search terms, the recent tools (most
+// recent first) under their own heading, then BuildToolRows's.
+int BuildLauncherRows(const CatalogueEntry* entries, int entryCount, const wchar_t* const* categories,
+                      int categoryCount, const wchar_t* query, const int* recent, int recentCount, ToolRow* rows,
+                      int capacity);
 
 // The tool row one step (+1 down, -1 up) from row from, passing over
 // headings; from itself when there is none that way, the first tool row

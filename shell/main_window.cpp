@@ -184,6 +184,12 @@ LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
 }
 
+// After a message box or another program, the keyboard is back where it was.
+LRESULT OnActivate(HWND window, WPARAM wParam) {
+    KeepFocusAcrossActivation(window, wParam, &CurrentShell().focusBeforeDeactivation, nullptr);
+    return 0;
+}
+
 bool IsOwnButton(HWND control) {
     for (const ButtonSpec& button : kButtons)
         if (GetDlgCtrlID(control) == button.id) return true;
@@ -268,6 +274,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC: return OnColorControl(message, wParam, lParam);
     case WM_COMMAND: return OnCommand(window, wParam, lParam);
+    case WM_ACTIVATE: return OnActivate(window, wParam);
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -48,6 +48,9 @@ struct ShellState {
     HWND verdictLabel;
     HWND noteLabel;
     HACCEL commandKeys;
+    // Where the keyboard was when the window was last deactivated (a
+    // message box, another program): it comes back there.
+    HWND focusBeforeDeactivation;
     // The last calculation: the values it read (and the checklist's checked
     // items), what it gave and when. No result: resultText empty.
     double inputValues[kMaxInputs];

@@ -59,12 +59,13 @@ bool Smaller(const Scale& a, const Scale& b) {
 }
 
 // The height a wrapped text of the small font needs in a box of the column's
-// width, with a tenth to spare for where a line breaks.
+// width, with a tenth to spare for where a line breaks and two pixels a line
+// for the line height rounded at another scale.
 int WrappedHeight(const wchar_t* text) {
     int width = EstimatedTextWidth(text, kSmallFont) * 11 / 10;
     int lines = (width + kColumnWidth - 1) / kColumnWidth;
     if (lines < 1) lines = 1;
-    return lines * LineHeight(kSmallFont);
+    return lines * (LineHeight(kSmallFont) + 2);
 }
 
 int Smallest(int natural, int needed, int floor) {
@@ -192,9 +193,14 @@ void PlaceFooter(const Scale& scale, int panelBottom, ToolLayout* layout) {
     layout->clientHeight = Scaled(scale, bottom);
 }
 
+// Fonts are rounded down, never up, so a text that fits its box at 96 DPI
+// fits it at every scale.
+int ScaledFont(const Scale& scale, int units) { return units * scale.num / scale.den; }
+
 void PlaceFonts(const Scale& scale, ToolLayout* layout) {
-    layout->fonts = ToolFonts{Scaled(scale, 27), Scaled(scale, 14), Scaled(scale, 14), Scaled(scale, 15),
-                              Scaled(scale, 21), Scaled(scale, 15), Scaled(scale, 15), Scaled(scale, kSmallFont)};
+    layout->fonts = ToolFonts{ScaledFont(scale, 27), ScaledFont(scale, 14), ScaledFont(scale, 14),
+                              ScaledFont(scale, 15), ScaledFont(scale, 21), ScaledFont(scale, 15),
+                              ScaledFont(scale, 15), ScaledFont(scale, kSmallFont)};
 }
 
 }  // namespace

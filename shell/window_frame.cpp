@@ -58,3 +58,13 @@ void PinTrackingSize(MINMAXINFO* info, SIZE outerSize) {
     info->ptMinTrackSize = POINT{outerSize.cx, outerSize.cy};
     info->ptMaxTrackSize = POINT{outerSize.cx, outerSize.cy};
 }
+
+void KeepFocusAcrossActivation(HWND window, WPARAM wParam, HWND* remembered, HWND fallback) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        *remembered = IsChild(window, focus) ? focus : nullptr;
+        return;
+    }
+    HWND focus = *remembered && IsWindow(*remembered) ? *remembered : fallback;
+    if (focus) SetFocus(focus);
+}

@@ -26,3 +26,8 @@ HWND CreateSuiteWindow(HINSTANCE instance, const wchar_t* className, const wchar
 
 // The window cannot be sized: both tracking sizes are its outer size.
 void PinTrackingSize(MINMAXINFO* info, SIZE outerSize);
+
+// WM_ACTIVATE: remembers in *remembered the control that has the focus as
+// the window loses it, and gives it back (or fallback, when there is none)
+// as the window comes back.
+void KeepFocusAcrossActivation(HWND window, WPARAM wParam, HWND* remembered, HWND fallback);

@@ -349,7 +349,6 @@ HWND FindChildAt(const App& app, const wchar_t* className, int x, int y) {
     return nullptr;
 }
 
-HWND FindVerdictLabel(const App& app) { return FindChildAt(app, L"Static", 492, 142); }
 
 std::wstring ReadText(HWND window) {
     DWORD_PTR length = 0;
@@ -400,6 +399,26 @@ void PressKey(const App& app, UINT virtualKey) {
     PostMessageW(target, WM_KEYUP, virtualKey, scan | 1 | 0xC0000000);
 }
 
+void PressChord(const App& app, const std::vector<UINT>& keys) {
+    SetForegroundWindow(app.window);
+    Settle(app);
+    std::vector<INPUT> inputs;
+    for (UINT key : keys) {
+        INPUT down = {};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = static_cast<WORD>(key);
+        inputs.push_back(down);
+    }
+    for (size_t i = keys.size(); i-- > 0;) {
+        INPUT up = {};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = static_cast<WORD>(keys[i]);
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(up);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void TypeText(HWND control, const wchar_t* text) {
     for (const wchar_t* c = text; *c; ++c) PostMessageW(control, WM_CHAR, *c, 1);
 }
@@ -439,6 +458,10 @@ int ListSelection(HWND list) {
     DWORD_PTR selected = static_cast<DWORD_PTR>(LB_ERR);
     SendMessageTimeoutW(list, LB_GETCURSEL, 0, 0, SMTO_NORMAL, 2000, &selected);
     return static_cast<int>(static_cast<LRESULT>(selected));
+}
+
+HWND FindProgramWindow(const App& app, const wchar_t* className) {
+    return FindTopLevel(app.process.dwProcessId, className);
 }
 
 // ---- Other programs' windows ----
@@ -636,13 +659,6 @@ bool RegionShowsText(const App& app, const RECT& rect, const wchar_t* text, cons
         Sleep(kPollStepMs * 2);
     }
     return true;
-}
-
-bool StatusLineShows(const App& app, const wchar_t* text, DWORD timeoutMs) {
-    const TextLook look = {L"Microsoft YaHei UI", -12, FW_NORMAL, RGB(0x78, 0x84, 0x8E), RGB(0xEC, 0xF1, 0xF4),
-                           DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_RIGHT};
-    const RECT statusLine = {740, 704, 1004, 720};
-    return RegionShowsText(app, statusLine, text, look, timeoutMs);
 }
 
 // ---- Output ----

@@ -44,6 +44,7 @@ HWND FindControl(const App& app, int id);
 HWND FindInputBox(const App& app, int index);
 // The child whose top-left corner is at (x, y) in client coordinates.
 HWND FindChildAt(const App& app, const wchar_t* className, int x, int y);
+// The verdict label of a tool's window, where its layout puts it.
 HWND FindVerdictLabel(const App& app);
 
 std::wstring ReadText(HWND window);
@@ -62,6 +63,11 @@ void PostKeyDown(HWND target, UINT virtualKey);
 // A key pressed by the user: goes to the window with the focus.
 void PressKey(const App& app, UINT virtualKey);
 
+// Keys held together as the keyboard sends them, to the program's window
+// that has the focus: every key goes down in order, then up in reverse
+// (Ctrl+S, Shift+Tab). The program's window is brought to the front first.
+void PressChord(const App& app, const std::vector<UINT>& keys);
+
 // Characters typed into the control, one WM_CHAR each, as the keyboard
 // (or an input method) sends them.
 void TypeText(HWND control, const wchar_t* text);
@@ -75,6 +81,10 @@ void DoubleClickAt(HWND control, int x, int y);
 std::vector<std::wstring> ReadListItems(HWND list);
 // The selected item's index, or -1.
 int ListSelection(HWND list);
+
+// A visible top-level window of the program of this class (a dropped
+// list, a message box), or null.
+HWND FindProgramWindow(const App& app, const wchar_t* className);
 
 // ---- Other programs' windows ----
 
@@ -151,7 +161,7 @@ bool RenderText(const TextLook& look, const wchar_t* text, int width, int height
 // Polls until the client rectangle shows exactly the text in that look.
 bool RegionShowsText(const App& app, const RECT& rect, const wchar_t* text, const TextLook& look,
                      DWORD timeoutMs = 3000);
-// The status line in the footer shows exactly this text.
+// The status line in a tool window's footer shows exactly this text.
 bool StatusLineShows(const App& app, const wchar_t* text, DWORD timeoutMs = 3000);
 
 // ---- Output ----

@@ -134,7 +134,10 @@ void ExpectClipboardHolds(CaseContext& c, const std::wstring& text) {
 }
 
 void ExpectVerdictColour(CaseContext& c, COLORREF colour, COLORREF otherColour) {
-    const RECT verdict = {492, 142, 984, 188};
+    HWND label = FindVerdictLabel(c.app);
+    RECT verdict = {};
+    GetWindowRect(label, &verdict);
+    MapWindowPoints(HWND_DESKTOP, c.app.window, reinterpret_cast<POINT*>(&verdict), 2);
     Capture shown;
     DWORD start = GetTickCount();
     do {

@@ -38,10 +38,12 @@ find_window() {
 
 # Reads the clipboard into GOT until it holds EXPECTED, for a few seconds:
 # the copy may still be on its way, or the clipboard hold an earlier text.
+# The time of the calculation, which the copy says, reads as TIME.
 clipboard_becomes() { # EXPECTED GOT
   local i
   for ((i = 0; i < 50; i++)); do
-    xclip -o -selection clipboard >"$2" 2>/dev/null
+    xclip -o -selection clipboard 2>/dev/null |
+      sed -E '2s/^计算时间：[0-9]{4}-[0-9]{2}-[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}$/计算时间：TIME/' >"$2"
     cmp -s "$1" "$2" && return 0
     sleep 0.1
   done
@@ -85,9 +87,10 @@ copy_case() {
 printf 'Peravin\n葡萄糖输注速率：1.67 mg/kg/min\n每日葡萄糖：144.0 g\n—— GIR 在合理范围' >"$tmp/peravin.txt"
 copy_case Peravin.exe Peravin "$tmp/peravin.txt"
 
-# The largest roster, 40 nurses by 31 days: title, then the whole report.
+# The largest roster, 40 nurses by 31 days: title, time, inputs, then the
+# whole report and its verdict.
 {
-  printf '护士排班表\n排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。\n'
+  printf '护士排班表\n计算时间：TIME\n护士人数：40 人\n排班天数：31 天\n排班规则：三班轮转（白班 D / 夜班 N / 休息 R），每日每班 1 人，按人员顺序滚动。\n'
   printf '人员：40 人；周期：31 天\n\n'
   shifts=(D N R)
   for ((nurse = 0; nurse < 40; nurse++)); do
@@ -96,6 +99,7 @@ copy_case Peravin.exe Peravin "$tmp/peravin.txt"
     printf '\n'
   done
   printf '\n提示：连续夜班不超过 2 个，夜班后应安排休息；请按科室实际人数与能级调整。\n'
+  printf '—— 已生成轮转排班表，可复制到排班本或表格'
 } >"$tmp/roster.txt"
 copy_case NurseRoster.exe 护士排班表 "$tmp/roster.txt" 40 31
 
