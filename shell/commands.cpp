@@ -68,6 +68,14 @@ bool ResultReady(const ShellState& shell, const wchar_t* noResultMessage) {
     return true;
 }
 
+// Asks whether to save again once the program holding the file has let go.
+bool AskRetryBusyFile(const wchar_t* recordFile) {
+    wchar_t message[kSaveFailedMessageCapacity];
+    FormatSaveBusyMessage(recordFile, message, kSaveFailedMessageCapacity);
+    return MessageBoxW(CurrentShell().mainWindow, message, kSaveFailedCaption, MB_RETRYCANCEL | MB_ICONWARNING) ==
+           IDRETRY;
+}
+
 void ShowVerdict(ShellState& shell, const wchar_t* verdict) {
     SetWindowTextW(shell.verdictLabel, verdict);
     // Drawn again in the colour of its level, or dimmed.
@@ -139,17 +147,25 @@ void OnSaveRecord() {
     if (!ResultReady(shell, kSaveNoResultMessage)) return;
     wchar_t base[kBaseFolderCapacity];
     ReadLocalAppDataFolder(base);
+    // Built once: a retry saves this very record, with the time of the click.
+    static wchar_t line[kRecordLineCapacity];
+    BuildRecordLine(line, *shell.tool, shell.inputValues, shell.last.resultText, shell.last.verdictText,
+                    ReadLocalTime());
     wchar_t recordFile[kRecordFileCapacity];
-    bool saved = SaveRecord(base, *shell.tool, shell.inputValues, shell.last.resultText, ReadLocalTime(), recordFile);
+    SaveOutcome outcome = SaveRecordLine(base, *shell.tool, line, recordFile);
+    while (outcome == RecordFileBusy && AskRetryBusyFile(recordFile))
+        outcome = SaveRecordLine(base, *shell.tool, line, recordFile);
     // A save that did not reach the file says so; an earlier "saved" must
     // not stay on the status line either.
     wchar_t status[kStatusTextCapacity];
-    FormatSaveStatus(saved, recordFile, status, kStatusTextCapacity);
+    FormatSaveStatus(outcome == RecordSaved, recordFile, status, kStatusTextCapacity);
     SetStatus(status);
-    if (saved) {
+    if (outcome == RecordSaved) {
         ShowMessage(kSavedMessage, kSavedCaption, MB_ICONINFORMATION);
         return;
     }
+    // Cancelled by the user, who has just been told why.
+    if (outcome == RecordFileBusy) return;
     wchar_t message[kSaveFailedMessageCapacity];
     FormatSaveFailedMessage(recordFile, message, kSaveFailedMessageCapacity);
     ShowMessage(message, kSaveFailedCaption, MB_ICONWARNING);

@@ -158,3 +158,7 @@ void FormatSaveStatus(bool saved, const wchar_t* recordFile, wchar_t* out, int c
 void FormatSaveFailedMessage(const wchar_t* recordFile, wchar_t* out, int capacity) {
     FormatCut(out, capacity, L"无法写入记录文件：\r\n%ls\r\n\r\n本次记录未保存。", recordFile);
 }
+
+void FormatSaveBusyMessage(const wchar_t* recordFile, wchar_t* out, int capacity) {
+    FormatCut(out, capacity, L"记录文件正被其他程序（如 Excel）占用，请关闭后重试。\r\n%ls", recordFile);
+}

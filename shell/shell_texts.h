@@ -81,3 +81,7 @@ void FormatSaveStatus(bool saved, const wchar_t* recordFile, wchar_t* out, int c
 
 // The warning of a save that did not reach its file, naming the file.
 void FormatSaveFailedMessage(const wchar_t* recordFile, wchar_t* out, int capacity);
+
+// The question of a save whose file another program holds: close it, then
+// retry; names the file.
+void FormatSaveBusyMessage(const wchar_t* recordFile, wchar_t* out, int capacity);

@@ -24,8 +24,17 @@ enum NewFileResult {
 // sees the new file without them.
 NewFileResult CreateFileWith(const wchar_t* path, const char* bytes, int count);
 
+enum AppendResult {
+    AppendDone,
+    // Another program holds the file open and lets nobody write it, as a
+    // spreadsheet does with the file it shows; nothing was written, and the
+    // same append may succeed once that program lets go.
+    AppendFileBusy,
+    AppendFailed,
+};
+
 // Appends the bytes to the existing file at path in one write at its end,
 // under a lock where the file system alone would not keep two appends
-// apart. False when the file cannot be opened for appending, is marked
+// apart. Fails when the file cannot be opened for appending, is marked
 // read-only, or not every byte is written.
-bool AppendToFile(const wchar_t* path, const char* bytes, int count);
+AppendResult AppendToFile(const wchar_t* path, const char* bytes, int count);

@@ -73,18 +73,19 @@ NewFileResult CreateFileWith(const wchar_t* path, const char* bytes, int count) 
     return error == EEXIST ? NewFileExisted : NewFileFailed;
 }
 
-bool AppendToFile(const wchar_t* path, const char* bytes, int count) {
+// Files here are never held against writers, so an append is done or failed.
+AppendResult AppendToFile(const wchar_t* path, const char* bytes, int count) {
     char narrow[kNarrowPathCapacity];
-    if (!NarrowPath(path, narrow)) return false;
+    if (!NarrowPath(path, narrow)) return AppendFailed;
     // A file that nobody may write is read-only, as on Windows, even for a
     // user whom the file system would let through.
     struct stat info;
-    if (stat(narrow, &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    if (stat(narrow, &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return AppendFailed;
     // O_APPEND: every write lands at the end of the file as it is then,
     // whoever else is appending.
     int fd = open(narrow, O_WRONLY | O_APPEND);
-    if (fd < 0) return false;
+    if (fd < 0) return AppendFailed;
     bool complete = WriteAll(fd, bytes, count);
     if (close(fd) != 0) complete = false;
-    return complete;
+    return complete ? AppendDone : AppendFailed;
 }

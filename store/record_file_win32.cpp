@@ -64,16 +64,17 @@ NewFileResult CreateFileWith(const wchar_t* path, const char* bytes, int count) 
     return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? NewFileExisted : NewFileFailed;
 }
 
-bool AppendToFile(const wchar_t* path, const char* bytes, int count) {
+AppendResult AppendToFile(const wchar_t* path, const char* bytes, int count) {
     // A file marked read-only stays as it is, even where the file system
     // would let this user write it.
     DWORD attributes = GetFileAttributesW(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return AppendFailed;
     // Append access: every write lands at the end of the file. Read access
     // only so that the file can be locked.
     HANDLE file = CreateFileW(path, FILE_READ_DATA | FILE_APPEND_DATA, kShareAll, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    // A spreadsheet showing the file lets others read it only.
+    if (file == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION ? AppendFileBusy : AppendFailed;
     // Where the end of the file is and the write happen under one lock:
     // not every file system makes an append by another program wait.
     OVERLAPPED region = {};
@@ -84,5 +85,5 @@ bool AppendToFile(const wchar_t* path, const char* bytes, int count) {
         UnlockFileEx(file, 0, 1, 0, &region);
     }
     if (!CloseHandle(file)) complete = false;
-    return complete;
+    return complete ? AppendDone : AppendFailed;
 }

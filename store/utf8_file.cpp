@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "engine/platform.h"
-#include "store/record_file.h"
 
 bool WriteUtf8File(const wchar_t* path, const wchar_t* text, char* staging, int stagingCapacity) {
     FILE* file = OpenFile(path, "wb");
@@ -18,7 +17,7 @@ bool WriteUtf8File(const wchar_t* path, const wchar_t* text, char* staging, int 
     return complete;
 }
 
-bool AppendUtf8File(const wchar_t* path, const wchar_t* text, char* staging, int stagingCapacity) {
+AppendResult AppendUtf8File(const wchar_t* path, const wchar_t* text, char* staging, int stagingCapacity) {
     int bytes = ConvertToUtf8(text, staging, stagingCapacity);
-    return bytes > 0 && AppendToFile(path, staging, bytes - 1);
+    return bytes > 0 ? AppendToFile(path, staging, bytes - 1) : AppendFailed;
 }

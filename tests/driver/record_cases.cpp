@@ -3,9 +3,12 @@
 // folder of this Wine prefix.
 #include <shlobj.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "tests/driver/driver_case.h"
 #include "tests/support/window_expectations.h"
@@ -18,12 +21,13 @@ const wchar_t kSavedMessage[] = L"本次结果已追加保存到本地记录（C
 const wchar_t kSavedCaption[] = L"已保存";
 const wchar_t kNotSavedCaption[] = L"保存失败";
 
-const char kMarkAndHeader[] = "\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n";
-// What follows the time in the record of the defaults, and of rate 120.
-const char kDefaultsRecordBody[] =
-    ",Peravin,输注速度=60,葡萄糖浓度=10,体重=60,葡萄糖输注速率：1.67 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n\r\n";
-const char kRate120RecordBody[] =
-    ",Peravin,输注速度=120,葡萄糖浓度=10,体重=60,葡萄糖输注速率：3.33 mg/kg/min\r\n每日葡萄糖：288.0 g\r\n\r\n";
+const char kMarkAndHeader[] = "\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果,结论\r\n";
+// What follows the time in the record of the defaults, and of rate 120: the
+// result with its line breaks in one quoted cell, then the verdict.
+const char kDefaultsRecordBody[] = ",Peravin,输注速度=60,葡萄糖浓度=10,体重=60,"
+                                   "\"葡萄糖输注速率：1.67 mg/kg/min\r\n每日葡萄糖：144.0 g\r\n\",GIR 在合理范围\r\n";
+const char kRate120RecordBody[] = ",Peravin,输注速度=120,葡萄糖浓度=10,体重=60,"
+                                  "\"葡萄糖输注速率：3.33 mg/kg/min\r\n每日葡萄糖：288.0 g\r\n\",GIR 在合理范围\r\n";
 constexpr size_t kTimeLength = 19;  // "2026-12-07 09:05:03"
 
 // The static that holds a message box's text.
@@ -39,7 +43,7 @@ std::wstring LocalAppData() {
 
 std::wstring SuiteFolder() { return LocalAppData() + L"\\TolmMedSuite"; }
 std::wstring RecordsFolder() { return SuiteFolder() + L"\\records"; }
-std::wstring RecordFile() { return RecordsFolder() + L"\\T261.csv"; }
+std::wstring RecordFile(int toolId = 261) { return RecordsFolder() + L"\\T" + std::to_wstring(toolId) + L".csv"; }
 
 void RemoveRecords() {
     std::error_code error;
@@ -80,6 +84,7 @@ void Calculate(CaseContext& c) { ClickAndSettle(c.app, kCalculateButton); }
 std::wstring SavedStatus() { return L"记录已保存：" + RecordFile(); }
 std::wstring NotSavedStatus() { return L"记录未保存：" + RecordFile(); }
 std::wstring NotSavedMessage() { return L"无法写入记录文件：\r\n" + RecordFile() + L"\r\n\r\n本次记录未保存。"; }
+std::wstring BusyMessage() { return L"记录文件正被其他程序（如 Excel）占用，请关闭后重试。\r\n" + RecordFile(); }
 
 // One save that succeeds: the message, then the status line with the path.
 // Returns the local time before the click, so the record's time can be checked.
@@ -208,13 +213,145 @@ void ReadOnlyFileWarns(CaseContext& c) {
 }
 
 // As a spreadsheet does with the file it shows: read, and nobody writes.
-void FileHeldBySpreadsheetWarns(CaseContext& c) {
-    std::string saved = StartWithOneRecord(c);
+HANDLE HoldLikeSpreadsheet(CaseContext& c) {
     HANDLE held = CreateFileW(RecordFile().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     Expect(c, held != INVALID_HANDLE_VALUE, "the record file could not be held");
-    ExpectWarningKeepsFile(c, saved, "held");
+    return held;
+}
+
+void Release(HANDLE held) {
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+}
+
+// The program's question about the held file, with 重试 and 取消; presses
+// the button given (IDRETRY or IDCANCEL).
+void AnswerBusyFile(CaseContext& c, int button) {
+    MessageBoxSeen seen;
+    if (!Expect(c, WaitForMessageBox(c.app, &seen), "no message box about the held file")) return;
+    ExpectText(c, seen.text, BusyMessage(), "message box text");
+    ExpectText(c, seen.caption, kNotSavedCaption, "message box caption");
+    Expect(c, seen.icon == MB_ICONWARNING, "message box icon 0x%X, expected a warning", seen.icon);
+    Expect(c, seen.owner == c.app.window, "message box not owned by the main window");
+    HWND retry = GetDlgItem(seen.box, IDRETRY), cancel = GetDlgItem(seen.box, IDCANCEL);
+    Expect(c, seen.buttonCount == 2 && retry && cancel, "message box has %d buttons, expected retry and cancel",
+           seen.buttonCount);
+    PostMessageW(GetDlgItem(seen.box, button), BM_CLICK, 0, 0);
+    for (DWORD start = GetTickCount(); IsWindow(seen.box) && GetTickCount() - start < 5000;) Sleep(10);
+    Expect(c, !IsWindow(seen.box), "the message box did not close");
+    Settle(c.app);
+}
+
+// Retry while the file is still held asks again; once it is let go, retry
+// saves the record of the click, once.
+void HeldFileSavesOnRetryAfterRelease(CaseContext& c) {
+    std::string saved = StartWithOneRecord(c);
+    HANDLE held = HoldLikeSpreadsheet(c);
+    std::string before = LocalTimeText();
+    ClickAndSettle(c.app, kSaveButton);
+    std::string clicked = LocalTimeText();
+    AnswerBusyFile(c, IDRETRY);
+    Expect(c, ReadBytes(RecordFile()) == saved, "held: the file changed");
+    // A record built anew at the retry would carry a later time.
+    Sleep(1100);
+    Release(held);
+    AnswerBusyFile(c, IDRETRY);
+    ExpectMessageBox(c, kSavedMessage, kSavedCaption, MB_ICONINFORMATION);
+    ExpectStatusLine(c, SavedStatus().c_str());
+    std::string bytes = ReadBytes(RecordFile());
+    if (Expect(c, bytes.compare(0, saved.size(), saved) == 0, "the earlier record changed"))
+        ExpectRecords(c, bytes, saved.size(), {kDefaultsRecordBody}, before, clicked);
+    RemoveRecords();
+}
+
+void HeldFileCancelledSavesNothing(CaseContext& c) {
+    std::string saved = StartWithOneRecord(c);
+    HANDLE held = HoldLikeSpreadsheet(c);
+    ClickAndSettle(c.app, kSaveButton);
+    AnswerBusyFile(c, IDCANCEL);
+    Expect(c, !MessageBoxOpen(c.app), "another message box after cancel");
+    ExpectStatusLine(c, NotSavedStatus().c_str());
+    Release(held);
+    Expect(c, ReadBytes(RecordFile()) == saved, "cancelled: the file changed");
+    RemoveRecords();
+}
+
+// Splits CSV text into rows of cells as spreadsheets read it: commas part
+// cells, line breaks (CR LF or LF) part rows, and a cell that opens with a
+// double quote runs to the closing one, holding commas, line breaks and
+// doubled quotes.
+std::vector<std::vector<std::string>> ReadCsv(const std::string& text) {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> row;
+    std::string cell;
+    bool quoted = false, inCell = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char ch = text[i];
+        if (quoted) {
+            if (ch != '"')
+                cell += ch;
+            else if (i + 1 < text.size() && text[i + 1] == '"')
+                cell += text[++i];
+            else
+                quoted = false;
+        } else if (ch == '"' && !inCell) {
+            quoted = inCell = true;
+        } else if (ch == ',') {
+            row.push_back(cell);
+            cell.clear();
+            inCell = false;
+        } else if (ch == '\r' || ch == '\n') {
+            if (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            row.push_back(cell);
+            rows.push_back(row);
+            row.clear();
+            cell.clear();
+            inCell = false;
+        } else {
+            cell += ch;
+            inCell = true;
+        }
+    }
+    if (inCell || !row.empty()) {
+        row.push_back(cell);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// BurnFluid's result runs over many lines; read back as a spreadsheet reads
+// the file, its record is one row holding the result and verdict whole.
+void BurnFluidRecordIsOneRow(CaseContext& c) {
+    RemoveRecords();
+    const struct {
+        int input;
+        const wchar_t* value;
+    } typed[] = {{0, L"60"}, {1, L"40"}, {2, L"10"}, {4, L"2"}, {5, L"500"}};
+    for (const auto& box : typed) SetText(FindInputBox(c.app, box.input), box.value);
+    Calculate(c);
+    const std::wstring result = ReadText(FindControl(c.app, kResultBox));
+    const std::wstring verdict = ReadText(FindVerdictLabel(c.app));
+    ClickAndSettle(c.app, kSaveButton);
+    ExpectMessageBox(c, kSavedMessage, kSavedCaption, MB_ICONINFORMATION);
+
+    const std::string bytes = ReadBytes(RecordFile(404));
+    if (!Expect(c, bytes.compare(0, 3, "\xEF\xBB\xBF") == 0, "no byte-order mark")) return;
+    const std::vector<std::vector<std::string>> rows = ReadCsv(bytes.substr(3));
+    const std::vector<std::string> header = {"时间",     "工具",     "体重",   "Ⅱ+Ⅲ度烧伤面积", "其中Ⅲ度面积",
+                                             "年龄组",   "伤后时间", "伤后已输液量", "结果",           "结论"};
+    if (!Expect(c, rows.size() == 2, "%zu rows, expected the header and one record", rows.size())) return;
+    Expect(c, rows[0] == header, "header of %zu cells: \"%s\"", rows[0].size(), bytes.substr(3, 120).c_str());
+    const std::vector<std::string>& record = rows[1];
+    if (!Expect(c, record.size() == header.size(), "record of %zu cells", record.size())) return;
+    const std::vector<std::string> inputs = {"体重=60",    "Ⅱ+Ⅲ度烧伤面积=40", "其中Ⅲ度面积=10",
+                                             "年龄组=0",   "伤后时间=2",        "伤后已输液量=500"};
+    Expect(c, record[1] == "烧伤补液（Parkland与国内公式）", "title cell \"%s\"", record[1].c_str());
+    Expect(c, std::vector<std::string>(record.begin() + 2, record.begin() + 8) == inputs, "input cells differ");
+    Expect(c, std::count(result.begin(), result.end(), L'\n') >= 14, "the result box holds only part of a result");
+    Expect(c, record[8] == Utf8(result), "result cell of %zu bytes, the result box's text has %zu", record[8].size(),
+           Utf8(result).size());
+    Expect(c, record[9] == Utf8(verdict), "verdict cell \"%s\", the window shows \"%s\"", record[9].c_str(),
+           Utf8(verdict).c_str());
     RemoveRecords();
 }
 
@@ -317,10 +454,14 @@ const DriverCase kRecordCases[] = {
     {"record_save_after_reset_asks_first", SaveAfterResetAsksFirst},
     {"record_folder_as_plain_file_warns", RecordsFolderAsPlainFileWarns},
     {"record_read_only_file_warns", ReadOnlyFileWarns},
-    {"record_file_held_by_spreadsheet_warns", FileHeldBySpreadsheetWarns},
+    {"record_held_file_saves_on_retry_after_release", HeldFileSavesOnRetryAfterRelease},
+    {"record_held_file_cancelled_saves_nothing", HeldFileCancelledSavesNothing},
     {"record_two_programs_save_at_once", TwoProgramsSaveAtOnce},
 };
 
 const CaseRegistration registration(kRecordCases, sizeof kRecordCases / sizeof kRecordCases[0]);
+
+const DriverCase kLongRecordCases[] = {{"record_burn_fluid_is_one_csv_row", BurnFluidRecordIsOneRow}};
+const CaseRegistration longRecordRegistration(kLongRecordCases, 1, L"BurnFluid.exe");
 
 }  // namespace

@@ -17,7 +17,8 @@
 
 namespace {
 
-const char kMarkAndHeader[] = "\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n";
+const char kMarkAndHeader[] = "\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果,结论\r\n";
+const wchar_t kVerdict[] = L"V";
 const LocalTime kSaveTime = {2026, 12, 7, 9, 5, 3};
 constexpr int32_t kConfiguredId = 261;
 
@@ -29,16 +30,18 @@ ToolDef ToolWithId(int32_t id) {
 
 // One record of the configured tool, on one physical line.
 std::string ExpectedRecord(double a, double b, const std::wstring& result) {
-    wchar_t line[kRecordLineCapacity];
+    static wchar_t line[kRecordLineCapacity];
     const double values[] = {a, b, 0};
-    BuildRecordLine(line, CatalogueTool("Peravin"), values, result.c_str(), kSaveTime);
+    BuildRecordLine(line, CatalogueTool("Peravin"), values, result.c_str(), kVerdict, kSaveTime);
     return Utf8Of(line);
 }
 
-bool Save(const std::wstring& base, const ToolDef& tool, double a, double b, const std::wstring& result) {
+SaveOutcome Save(const std::wstring& base, const ToolDef& tool, double a, double b, const std::wstring& result) {
+    static wchar_t line[kRecordLineCapacity];
     const double values[] = {a, b, 0};
+    BuildRecordLine(line, tool, values, result.c_str(), kVerdict, kSaveTime);
     wchar_t file[kRecordFileCapacity];
-    return SaveRecord(base.c_str(), tool, values, result.c_str(), kSaveTime, file);
+    return SaveRecordLine(base.c_str(), tool, line, file);
 }
 
 int CountOf(const std::string& bytes, const std::string& part) {
@@ -89,38 +92,51 @@ struct RecordSave : testing::Test {
 TEST_F(RecordSave, FirstSaveCreatesFoldersAndStartsFileWithMarkAndHeader) {
     ASSERT_FALSE(PathExists(root));
     const double values[] = {60, 10, 60};
+    wchar_t line[kRecordLineCapacity];
+    ASSERT_TRUE(BuildRecordLine(line, CatalogueTool("Peravin"), values, L"R\r\n", L"V", kSaveTime));
     wchar_t recordFile[kRecordFileCapacity];
-    EXPECT_TRUE(SaveRecord(base.c_str(), CatalogueTool("Peravin"), values, L"R\r\n", kSaveTime, recordFile));
+    EXPECT_EQ(SaveRecordLine(base.c_str(), CatalogueTool("Peravin"), line, recordFile), RecordSaved);
     EXPECT_EQ(std::wstring(recordFile), file);
     EXPECT_TRUE(IsDirectory(folder));
     EXPECT_EQ(ReadBytes(FsPath(file)), std::string(kMarkAndHeader) +
-                                   "2026-12-07 09:05:03,Peravin,输注速度=60,葡萄糖浓度=10,体重=60,R\r\n\r\n");
+                                   "2026-12-07 09:05:03,Peravin,输注速度=60,葡萄糖浓度=10,体重=60,\"R\r\n\",V\r\n");
 }
 
 TEST_F(RecordSave, SecondSaveAddsOnlyItsRecord) {
-    ASSERT_TRUE(Save(base, CatalogueTool("Peravin"), 1, 2, L"first"));
-    ASSERT_TRUE(Save(base, CatalogueTool("Peravin"), 3, 4, L"second"));
+    ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 1, 2, L"first"), RecordSaved);
+    ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 3, 4, L"second"), RecordSaved);
     EXPECT_EQ(ReadBytes(FsPath(file)),
               kMarkAndHeader + ExpectedRecord(1, 2, L"first") + ExpectedRecord(3, 4, L"second"));
 }
 
 TEST_F(RecordSave, DeletedFileComesBackWithMarkAndHeader) {
-    ASSERT_TRUE(Save(base, CatalogueTool("Peravin"), 1, 2, L"first"));
+    ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 1, 2, L"first"), RecordSaved);
     RemovePath(file);
-    ASSERT_TRUE(Save(base, CatalogueTool("Peravin"), 3, 4, L"second"));
+    ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 3, 4, L"second"), RecordSaved);
     EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(3, 4, L"second"));
 }
 
 TEST_F(RecordSave, EachToolHasItsOwnFile) {
-    ASSERT_TRUE(Save(base, ToolWithId(7), 1, 2, L"seven"));
-    ASSERT_TRUE(Save(base, ToolWithId(1234), 3, 4, L"many"));
+    ASSERT_EQ(Save(base, ToolWithId(7), 1, 2, L"seven"), RecordSaved);
+    ASSERT_EQ(Save(base, ToolWithId(1234), 3, 4, L"many"), RecordSaved);
     EXPECT_EQ(ReadBytes(FsPath(folder + L"\\T007.csv")), kMarkAndHeader + ExpectedRecord(1, 2, L"seven"));
     EXPECT_EQ(ReadBytes(FsPath(folder + L"\\T1234.csv")), kMarkAndHeader + ExpectedRecord(3, 4, L"many"));
 }
 
-// Every failure returns false and leaves the record file as it was.
+// A file started before records had a verdict keeps its header; new
+// records carry the verdict as one more cell.
+TEST_F(RecordSave, FileWithoutVerdictColumnKeepsItsHeader) {
+    const std::string older = "\xEF\xBB\xBF时间,工具,输注速度,葡萄糖浓度,体重,结果\r\n"
+                              "2026-01-01 08:00:00,Peravin,输注速度=60,葡萄糖浓度=10,体重=60,old\r\n";
+    MakeDirectories(folder);
+    WriteBytes(FsPath(file), older);
+    ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 1, 2, L"new"), RecordSaved);
+    EXPECT_EQ(ReadBytes(FsPath(file)), older + ExpectedRecord(1, 2, L"new"));
+}
+
+// Every failure is reported and leaves the record file as it was.
 TEST_F(RecordSave, FailuresAreReportedAndClaimNothing) {
-    static const std::wstring kLongTitle(2000, L'长');
+    static const std::wstring kLongTitle(kRecordLineCapacity, L'长');
     static ToolDef longTitleTool = CatalogueTool("Peravin");
     longTitleTool.title = kLongTitle.c_str();
     struct Row {
@@ -165,30 +181,33 @@ TEST_F(RecordSave, FailuresAreReportedAndClaimNothing) {
              return t.base;
          },
          longTitleTool, kMarkAndHeader + ExpectedRecord(1, 2, L"kept")},
-        // The header is whole; the record that does not convert is absent.
-        {"record too long to convert, new file", [](RecordSave& t) { return t.base; }, longTitleTool,
-         kMarkAndHeader},
+        // A record that cannot be written whole does not start the file.
+        {"record too long to convert, new file", [](RecordSave& t) { return t.base; }, longTitleTool, ""},
     };
     for (const Row& row : rows) {
         RemovePath(root);
         std::wstring saveBase = row.setup(*this);
-        EXPECT_FALSE(Save(saveBase, row.tool, 5, 6, L"lost")) << row.name;
+        EXPECT_EQ(Save(saveBase, row.tool, 5, 6, L"lost"), RecordNotSaved) << row.name;
         std::string after = IsDirectory(file) ? "" : ReadBytes(FsPath(file));
         EXPECT_EQ(after, row.fileAfter) << row.name;
     }
 }
 
-TEST_F(RecordSave, FileHeldBySpreadsheetIsReportedAndKeptAsItWas) {
-    ASSERT_TRUE(Save(base, CatalogueTool("Peravin"), 1, 2, L"kept"));
+// Held, the file is busy and unchanged; let go, the same line saves once.
+TEST_F(RecordSave, FileHeldBySpreadsheetIsBusyUntilReleased) {
+    ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 1, 2, L"kept"), RecordSaved);
     intptr_t held = OpenLikeSpreadsheet(file);
     if (held == 0) GTEST_SKIP() << "files cannot be held against writers here";
-    EXPECT_FALSE(Save(base, CatalogueTool("Peravin"), 3, 4, L"lost"));
-    CloseHeldFile(held);
+    EXPECT_EQ(Save(base, CatalogueTool("Peravin"), 3, 4, L"later"), RecordFileBusy);
     EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(1, 2, L"kept"));
+    CloseHeldFile(held);
+    EXPECT_EQ(Save(base, CatalogueTool("Peravin"), 3, 4, L"later"), RecordSaved);
+    EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(1, 2, L"kept") + ExpectedRecord(3, 4, L"later"));
 }
 
-// 4095 bytes at most, the terminating zero included.
+// A staging area of 4095 bytes, the terminating zero included.
 TEST_F(RecordSave, AppendUtf8FileTakesAtMost4094BytesOfText) {
+    constexpr int kStaging = 4095;
     struct Row {
         size_t characters;
         wchar_t character;
@@ -199,8 +218,9 @@ TEST_F(RecordSave, AppendUtf8FileTakesAtMost4094BytesOfText) {
     for (const Row& row : rows) {
         WriteBytes(FsPath(file), "old");
         std::wstring text(row.characters, row.character);
-        static char staging[kUtf8LineLimit];
-        EXPECT_EQ(AppendUtf8File(file.c_str(), text.c_str(), staging, kUtf8LineLimit), row.appended) << row.characters;
+        static char staging[kStaging];
+        EXPECT_EQ(AppendUtf8File(file.c_str(), text.c_str(), staging, kStaging) == AppendDone, row.appended)
+            << row.characters;
         EXPECT_EQ(ReadBytes(FsPath(file)), "old" + (row.appended ? Utf8Of(text) : std::string())) << row.characters;
     }
 }
@@ -256,7 +276,8 @@ int RunSaveWorker(char** argv) {
     }
     int failures = 0;
     for (int i = 0; i < records; ++i)
-        if (!Save(base, ToolWithId(firstId + i % toolCount), worker, i, L"w" + std::to_wstring(worker))) ++failures;
+        if (Save(base, ToolWithId(firstId + i % toolCount), worker, i, L"w" + std::to_wstring(worker)) != RecordSaved)
+            ++failures;
     return failures == 0 ? 0 : 1;
 }
 
