@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "engine/tool_catalogue.h"
 #include "store/selftest_report.h"
-#include "tests/support/catalogue_tool.h"
 #include "tests/support/test_files.h"
 
 namespace {
@@ -28,36 +27,6 @@ std::vector<double> Defaults(const ToolDef& tool) {
     std::vector<double> values(kMaxInputs);
     for (int i = 0; i < tool.inputCount; ++i) values[i] = tool.inputs[i].defaultValue;
     return values;
-}
-
-// The worked example w 80, h 170 of the reference: BMI 27.68, overweight.
-TEST(CalcReport, WorkedExampleWithItsInputs) {
-    const ToolDef& tool = CatalogueTool("BodyMassIndex");
-    EXPECT_EQ(CalcReportOf(tool, {80, 170}),
-              L"TOOL|410|体质指数（中国成人标准）|体格测量\r\n"
-              L"IN|w|体重|80\r\n"
-              L"IN|h|身高|170\r\n"
-              L"LEVEL|1\r\n"
-              L"OUT|体质指数（BMI）|27.7|kg/m²\r\n"
-              L"OUT|正常体重下限（BMI 18.5）|53.5|kg\r\n"
-              L"OUT|正常体重上限（BMI 24.0，不含）|69.4|kg\r\n"
-              L"VERDICT|超重：BMI 24.0-27.9\r\n"
-              L"DETAIL|体质指数（BMI）：27.7 kg/m² 正常体重下限（BMI 18.5）：53.5 kg 正常体重上限（BMI 24.0，不含）：69.4 kg \r\n"
-              L"ERRORS|0\r\n");
-}
-
-// After each choice input's IN line, one CHOICE line per choice: its value
-// (a checklist's items by their numbers) and its label.
-TEST(CalcReport, ChoiceLinesFollowTheirInput) {
-    const InputChoice sexes[] = {{1, L"男"}, {0, L"女"}};
-    const InputChoice items[] = {{2, L"甲项"}, {2, L"乙项"}};
-    const InputField inputs[] = {Choice("sex", L"性别", nullptr, 1, sexes), Checklist("rf", L"因素", L"分", items)};
-    const ToolDef tool = {.id = 5, .title = L"t", .category = L"c", .basis = L"b", .inputCount = 2, .inputs = inputs};
-    std::vector<std::wstring> lines = Lines(CalcReportOf(tool, {0, 4}));
-    ASSERT_GE(lines.size(), 7u);
-    const std::wstring expected[] = {L"IN|sex|性别|0", L"CHOICE|sex|1|男", L"CHOICE|sex|0|女", L"IN|rf|因素|4",
-                                     L"CHOICE|rf|1|甲项", L"CHOICE|rf|2|乙项", L"LEVEL|0"};
-    for (int l = 0; l < 7; ++l) EXPECT_EQ(lines[1 + l], expected[l]);
 }
 
 // "%g": six significant digits, the exponent with at least two digits, on
