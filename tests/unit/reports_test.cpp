@@ -17,9 +17,10 @@ namespace {
 constexpr int kGuard = 16;
 constexpr wchar_t kUnwritten = L'\x7f';
 
-// A buffer of exactly capacity characters, then a guard that must stay untouched.
+// A buffer of exactly capacity characters, then a guard that must stay
+// untouched; what it holds before is unterminated, as no writer may expect.
 struct GuardedText {
-    explicit GuardedText(int32_t capacity) : capacity(capacity), data(capacity + kGuard, kUnwritten) { data[0] = 0; }
+    explicit GuardedText(int32_t capacity) : capacity(capacity), data(capacity + kGuard, kUnwritten) {}
     bool Overrun() const {
         for (int i = 0; i < kGuard; ++i)
             if (data[capacity + i] != kUnwritten) return true;
