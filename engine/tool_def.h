@@ -1,22 +1,20 @@
 // The constant record that makes this program one particular clinical tool.
 //
-// Each tool is one file of engine/tools/ that the build reads as text
-// (cmake/tool_list.cmake, cmake/program_texts.cmake), so three lines keep
-// their form:
-//     extern const ToolDef kSomeTool = {       the definition, at the start of
-//                                               a line, the symbol that
-//                                               engine/tool_list.h names
-//         .title = L"...",                      four spaces, then the field;
-//         .category = L"...",                   one line each, no quote or
-//                                               backslash inside the text
-// The package list and each program's version record take the title and
-// the category from those lines.
+// Each tool is one file of engine/tools/ that the build also reads as text
+// (cmake/tool_list.cmake, cmake/program_texts.cmake), so three of its lines
+// keep their form: "extern const ToolDef kSomeTool = {" at the start of a
+// line, with the symbol that engine/tool_list.h names; and
+// "    .title = L\"...\"," and "    .category = L\"...\",", four spaces in,
+// one line each, with no quote or backslash inside the text. The package
+// list and each program's version record take the title and the category
+// from those lines.
 #pragma once
 
 #include <cstdint>
 
-// The suite's numbers of its first report kinds. A report tool is one that
-// names its generator (ToolDef::report); these eleven carry their number too.
+// The numbers of the suite's first eleven report kinds; each of their tools
+// carries its number beside its generator (ToolDef::report). A new report
+// needs no number.
 enum ReportKind : int32_t {
     ReportNone = 0,
     ReportNurseRoster = 1,

@@ -10,13 +10,6 @@
 
 namespace {
 
-std::vector<std::wstring> Lines(const std::wstring& report) {
-    std::vector<std::wstring> lines;
-    for (size_t start = 0, end; (end = report.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
-        lines.push_back(report.substr(start, end - start));
-    return lines;
-}
-
 std::wstring CalcReportOf(const ToolDef& tool, const std::vector<double>& inputValues) {
     std::vector<wchar_t> report(kSelfTestReportCapacity);
     BuildCalcReport(tool, inputValues.data(), report.data());
@@ -44,7 +37,7 @@ TEST(CalcReport, InputValuesAsPercentGPrintsThem) {
         {1e-5, L"IN|x|量|1e-05"},     {0.1 + 0.2, L"IN|x|量|0.3"}, {12.345678, L"IN|x|量|12.3457"},
         {1e300, L"IN|x|量|1e+300"},   {16, L"IN|x|量|16"},
     };
-    for (const Row& row : rows) EXPECT_EQ(Lines(CalcReportOf(tool, {row.value}))[1], row.line) << row.value;
+    for (const Row& row : rows) EXPECT_EQ(CrLfLines(CalcReportOf(tool, {row.value}))[1], row.line) << row.value;
 }
 
 // For every tool: with the same inputs, the report is the self-test's with
@@ -55,7 +48,7 @@ TEST(CalcReport, IsTheSelfTestReportWithTheInputLines) {
         const ToolDef& tool = *kToolCatalogue[t].tool;
         SCOPED_TRACE(kToolCatalogue[t].program);
         BuildSelfTestReport(tool, selfTest.data());
-        std::vector<std::wstring> lines = Lines(CalcReportOf(tool, Defaults(tool)));
+        std::vector<std::wstring> lines = CrLfLines(CalcReportOf(tool, Defaults(tool)));
         std::wstring withoutInputs = lines[0] + L"\r\n";
         size_t l = 1;
         for (int i = 0; i < tool.inputCount; ++i) {

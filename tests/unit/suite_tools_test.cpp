@@ -13,18 +13,9 @@
 #include "engine/format.h"
 #include "engine/tool_catalogue.h"
 #include "shell/input_reading.h"
+#include "tests/support/test_files.h"
 
 namespace {
-
-std::vector<std::wstring> Lines(const std::wstring& text) {
-    std::vector<std::wstring> lines;
-    size_t start = 0, end;
-    while ((end = text.find(L"\r\n", start)) != std::wstring::npos) {
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
 
 // The value text of an output's result line: between "label：" and " unit".
 std::wstring ValueOfLine(const OutputField& output, const std::wstring& line) {
@@ -83,7 +74,7 @@ TEST(SuiteTools, AnyAcceptedInputGivesEveryLineAHonestValueAndALevel) {
             double inputs[kMaxInputs] = {};
             for (int i = 0; i < tool.inputCount; ++i) inputs[i] = RandomInput(random, tool.inputs[i]);
             Calculate(tool, inputs, &run);
-            std::vector<std::wstring> lines = Lines(run.resultText);
+            std::vector<std::wstring> lines = CrLfLines(run.resultText);
             size_t expected = tool.outputCount + (run.failedCount ? 1 : 0) + (run.advice ? 1 : 0);
             ASSERT_EQ(lines.size(), expected);
             for (int i = 0; i < tool.outputCount; ++i) {
