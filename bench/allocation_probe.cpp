@@ -27,18 +27,22 @@ double RunEverything() {
     const ToolDef& tool = ConfiguredTool();
     const double inputs[] = {120, 12.5, 3};
     const double outputs[16] = {};
-    static wchar_t result[8192], verdict[512], last[8192];
-    int32_t level = 0, failed = 0;
-    RunCalculation(tool, inputs, result, 4096, verdict, 512, &level, last, 8192);
+    static CalculationResult result;
+    int32_t failed = 0;
+    Calculate(tool, inputs, &result);
+    double sink = 0;
     for (int t = 0; t < kToolCatalogueCount; ++t) {
         const ToolDef& entry = *kToolCatalogue[t].tool;
         double defaults[kMaxInputs] = {};
         for (int i = 0; i < entry.inputCount; ++i) defaults[i] = entry.inputs[i].defaultValue;
-        RunCalculation(entry, defaults, result, 8192, verdict, 512, &level, last, 8192);
+        Calculate(entry, defaults, &result);
+        // Every report at its largest too, and the no-report text.
+        ToolDef largest = kReportTool;
+        largest.report = entry.report;
+        sink += RunReport(largest, kReportValues, result.resultText, kResultTextCapacity, result.verdictText,
+                          kVerdictTextCapacity);
     }
-    double sink = EvaluateFormula(tool, "sqrt(rate)*min(conc,w)^2>1 ? log(w) : cbrt(-8)", inputs, outputs, &failed);
-    for (int32_t kind = 0; kind <= 12; ++kind)
-        sink += RunReport(kind, kReportTool, kReportValues, result, 8192, verdict, 512);
+    sink += EvaluateFormula(tool, "sqrt(rate)*min(conc,w)^2>1 ? log(w) : cbrt(-8)", inputs, outputs, &failed);
     return sink;
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Shows that RunCalculation, EvaluateFormula and the reports never touch the heap: the
+# Shows that the calculation run, EvaluateFormula and the reports never touch the heap: the
 # probe's allocation count under valgrind is the same for 0 and 100 runs.
 # Expects build/native to be built.
 set -euo pipefail

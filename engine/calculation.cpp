@@ -11,7 +11,6 @@ const wchar_t kAdvicePrefix[] = L"建议：";
 namespace {
 
 const wchar_t kFailedOutputsNote[] = L"（部分结果无法计算，请检查输入是否合理）\r\n";
-constexpr int kValueTextCapacity = 128;
 // "label：value unit\r\n"; longer lines are cut here.
 constexpr int kLineScratchCapacity = 256;
 
@@ -35,7 +34,6 @@ void AppendOutputLines(const ToolDef& tool, const double* outputValues, wchar_t*
 const VerdictRule* ChooseRule(const ToolDef& tool, const double* inputValues, const double* outputValues) {
     for (int i = 0; i < tool.ruleCount; ++i) {
         const VerdictRule& rule = tool.rules[i];
-        if (!rule.condition || !rule.condition[0]) return &rule;
         int32_t failed = 0;
         double value = EvaluateFormula(tool, rule.condition, inputValues, outputValues, &failed);
         if (!failed && value != 0) return &rule;
@@ -68,9 +66,9 @@ void Calculate(const ToolDef& tool, const double* inputValues, CalculationResult
     }
     result->failedCount = 0;
 
-    if (tool.reportKind != ReportNone) {
-        result->level = RunReport(tool.reportKind, tool, inputValues, result->resultText, kResultTextCapacity,
-                                  result->verdictText, kVerdictTextCapacity);
+    if (IsReportTool(tool)) {
+        result->level = RunReport(tool, inputValues, result->resultText, kResultTextCapacity, result->verdictText,
+                                  kVerdictTextCapacity);
         return;
     }
 

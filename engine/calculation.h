@@ -40,7 +40,9 @@ extern const wchar_t kAdvicePrefix[];
 void Calculate(const ToolDef& tool, const double* inputValues, CalculationResult* result);
 
 // Calculate, with the texts copied into the caller's buffers (lastResult a
-// second copy of the result text) and the level returned as well.
+// second copy of the result text) and the level returned as well: for the
+// callers that still keep buffers of their own; the window, the clipboard,
+// the self-test and --calc read the CalculationResult itself.
 int32_t RunCalculation(const ToolDef& tool, const double* inputValues, wchar_t* resultText,
                        int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity,
                        int32_t* level, wchar_t* lastResult, int32_t lastResultCapacity);

@@ -3,7 +3,7 @@
 #include "engine/tool_def.h"
 
 #ifndef PERAVIN_TOOL_SYMBOL
-#define PERAVIN_TOOL_SYMBOL kGlucoseInfusionRateTool
+#define PERAVIN_TOOL_SYMBOL kPeravinTool
 #endif
 
 extern const ToolDef PERAVIN_TOOL_SYMBOL;

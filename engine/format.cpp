@@ -15,7 +15,7 @@ struct FormatCode {
 
 // Compared in this order; the first equal code decides.
 const FormatCode kFormatCodes[] = {
-    {"f0", "%.0f"}, {"f1", "%.1f"}, {"f3", "%.3f"}, {"int", "%.0f"}, {"pct", "%.1f%%"}, {"date", nullptr},
+    {"f0", "%.0f"}, {"f1", "%.1f"}, {"f2", "%.2f"}, {"f3", "%.3f"}, {"int", "%.0f"}, {"pct", "%.1f%%"}, {"date", nullptr},
 };
 
 const char kDefaultPattern[] = "%.2f";
@@ -75,6 +75,13 @@ DayNumber DayNumberFromDate(int32_t year, int32_t month, int32_t day) {
 void FormatDayNumber(DayNumber day, wchar_t* out, int capacity) {
     CivilDate date = CivilFromDays(ClampDay(day));
     FormatCut(out, capacity, L"%04lld-%02lld-%02lld", date.year, date.month, date.day);
+}
+
+bool IsFormatCode(const char* code) {
+    if (!code) return true;
+    for (const FormatCode& entry : kFormatCodes)
+        if (std::strcmp(entry.code, code) == 0) return true;
+    return false;
 }
 
 void FormatValue(const char* code, double value, wchar_t* out, int capacity) {

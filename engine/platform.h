@@ -22,5 +22,11 @@ struct LocalTime {
 
 LocalTime ReadLocalTime();
 
+// Room for the longest path the suite takes, terminator included: twice
+// Windows' MAX_PATH, 519 characters.
+constexpr int kPathCapacity = 520;
+// The same path as UTF-8: at most four bytes per character, and the terminator.
+constexpr int kNarrowPathCapacity = 4 * kPathCapacity + 1;
+
 // Opens a file by a wide path, as fopen does with mode ("rb", "wb", "ab").
 FILE* OpenFile(const wchar_t* path, const char* mode);

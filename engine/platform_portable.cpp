@@ -78,7 +78,7 @@ LocalTime ReadLocalTime() {
 
 FILE* OpenFile(const wchar_t* path, const char* mode) {
     // Paths are handed to the file system as UTF-8.
-    char narrow[4 * 520 + 1];
+    char narrow[kNarrowPathCapacity];
     if (ConvertToUtf8(path, narrow, sizeof narrow) == 0) return nullptr;
     return std::fopen(narrow, mode);
 }

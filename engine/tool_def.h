@@ -1,8 +1,20 @@
 // The constant record that makes this program one particular clinical tool.
+//
+// Each tool is one file of engine/tools/ that the build also reads as text
+// (cmake/tool_list.cmake, cmake/program_texts.cmake), so three of its lines
+// keep their form: "extern const ToolDef kSomeTool = {" at the start of a
+// line, with the symbol that engine/tool_list.h names; and
+// "    .title = L\"...\"," and "    .category = L\"...\",", four spaces in,
+// one line each, with no quote or backslash inside the text. The package
+// list and each program's version record take the title and the category
+// from those lines.
 #pragma once
 
 #include <cstdint>
 
+// The numbers of the suite's first eleven report kinds; each of their tools
+// carries its number beside its generator (ToolDef::report). A new report
+// needs no number.
 enum ReportKind : int32_t {
     ReportNone = 0,
     ReportNurseRoster = 1,
@@ -74,16 +86,25 @@ struct OutputField {
     const wchar_t* label;
     const wchar_t* unit;    // may be null
     const char* formula;
-    const char* format;     // may be null: "f2"
+    const char* format;     // a code of FormatValue (engine/format.h); may be null: "f2"
 };
 
 struct VerdictRule {
-    const char* condition;  // "" applies always
+    const char* condition;  // a formula; the rule applies when it is not 0 ("1": always)
     int32_t level;
     const wchar_t* verdict;
     // What to do next and when to assess again; may be null.
     const wchar_t* advice = nullptr;
 };
+
+struct ToolDef;
+
+// A report's generator: the tool, one input value per input, the result text
+// and the verdict text with their capacities (terminator included); both
+// texts arrive empty. Returns the ResultLevel. The line rules all reports
+// share are in reports/report.h.
+typedef int32_t (*ReportGenerator)(const ToolDef& tool, const double* values, wchar_t* resultText,
+                                   int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity);
 
 // Written with designated initializers (.id = ..., .title = ...); what a tool
 // leaves out is absent (null), zero or ReportNone.
@@ -101,11 +122,18 @@ struct ToolDef {
     int32_t ruleCount = 0;
     const VerdictRule* rules = nullptr;
     int32_t reportKind = ReportNone;
+    // A report tool's generator: it writes the result text instead of the
+    // outputs and rules.
+    ReportGenerator report = nullptr;
     // 1: the copy command puts the title, the result and the verdict only,
     // as the suite's first tool always has; otherwise the copy also says when
     // and from which inputs the result came.
     int32_t copyResultOnly = 0;
 };
+
+// A report tool writes a generated text: it names its generator, or carries
+// a report kind (one without a generator gets the fixed no-report text).
+inline bool IsReportTool(const ToolDef& tool) { return tool.report || tool.reportKind != ReportNone; }
 
 // The number of entries of a constant table, as a ToolDef count.
 template <typename T, int32_t N>

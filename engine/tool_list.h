@@ -12,7 +12,7 @@
 // separated by spaces.
 //
 // No include guard: each includer defines TOOL for what it needs.
-TOOL(Peravin, kGlucoseInfusionRateTool, L"GIR pttszsl putaotangshuzhusulv")
+TOOL(Peravin, kPeravinTool, L"GIR pttszsl putaotangshuzhusulv")
 TOOL(NurseRoster, kNurseRosterTool, L"hspbb hushipaibanbiao")
 TOOL(DosingTimetable, kDosingTimetableTool, L"gysjb geiyaoshijianbiao")
 TOOL(BloodCollectionOrder, kBloodCollectionOrderTool, L"cxsxzy caixueshunxuzhiyin")

@@ -40,8 +40,6 @@ constexpr int kLineBytes = 4096;
 constexpr int kTitleBytes = 1024;
 constexpr int kOutcomeTextCapacity = 64;
 constexpr int kFieldBytes = 32;
-// A program reads at most 519 characters of its report path.
-constexpr int kReportPathCapacity = 520;
 
 // The line that starts with tag (say "LEVEL|"): its text after the tag, up
 // to the line end, or null.
@@ -156,8 +154,8 @@ int RunSuiteChecks(const CatalogueEntry* entries, int count, const wchar_t* repo
         const CatalogueEntry& entry = entries[t];
         wchar_t program[kMaxKeyLength + 1];
         if (!WidenAscii(entry.program, program, kMaxKeyLength + 1)) program[0] = L'\0';
-        wchar_t reportPath[kReportPathCapacity];
-        FormatCut(reportPath, kReportPathCapacity, L"%ls%ls.txt", reportFolder, program);
+        wchar_t reportPath[kPathCapacity];
+        FormatCut(reportPath, kPathCapacity, L"%ls%ls.txt", reportFolder, program);
 
         ProgramRun run = runner(entry.program, reportPath, context);
         static SelfTestFields fields;

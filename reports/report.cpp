@@ -4,10 +4,6 @@
 #include <cstring>
 
 #include "engine/text.h"
-#include "reports/bedside.h"
-#include "reports/compatibility.h"
-#include "reports/fixed_reports.h"
-#include "reports/schedules.h"
 
 namespace {
 
@@ -16,31 +12,13 @@ const wchar_t kNoReportVerdict[] = L"暂无报告内容";
 
 constexpr int kLineScratch = 512;
 
-// The generator of kind k stands at index k - 1.
-const ReportGenerator kGenerators[] = {
-    BuildNurseRoster,           // 1
-    BuildDosingTimetable,       // 2
-    BuildBloodCollectionOrder,  // 3
-    BuildCriticalValues,        // 4
-    BuildHighAlertDrugs,        // 5
-    BuildCompatibilityCheck,    // 6
-    BuildFollowUpPlan,          // 7
-    BuildSurgicalChecklist,     // 8
-    BuildHandoverTemplate,      // 9
-    BuildInfusionCard,          // 10
-    BuildLabPanels,             // 11
-};
-constexpr int32_t kGeneratorCount = sizeof kGenerators / sizeof kGenerators[0];
-
 }  // namespace
 
-int32_t RunReport(int32_t reportKind, const ToolDef& tool, const double* values, wchar_t* resultText,
-                  int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity) {
+int32_t RunReport(const ToolDef& tool, const double* values, wchar_t* resultText, int32_t resultCapacity,
+                  wchar_t* verdictText, int32_t verdictCapacity) {
     CopyCut(resultText, resultCapacity, L"");
     CopyCut(verdictText, verdictCapacity, L"");
-    if (reportKind >= 1 && reportKind <= kGeneratorCount)
-        return kGenerators[reportKind - 1](tool, values, resultText, resultCapacity, verdictText,
-                                           verdictCapacity);
+    if (tool.report) return tool.report(tool, values, resultText, resultCapacity, verdictText, verdictCapacity);
     CopyCut(resultText, resultCapacity, kNoReportText);
     CopyCut(verdictText, verdictCapacity, kNoReportVerdict);
     return LevelNormal;

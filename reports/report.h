@@ -5,16 +5,11 @@
 
 #include "engine/tool_def.h"
 
-// Every generator takes the tool, one input value per input, the result text
-// and the verdict text with their capacities (terminator included), and
-// returns its ResultLevel. Both texts arrive empty.
-typedef int32_t (*ReportGenerator)(const ToolDef& tool, const double* values, wchar_t* resultText,
-                                   int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity);
-
-// Fills resultText and verdictText with the report of reportKind and returns
-// its ResultLevel; a kind without a generator gets the fixed no-report text.
-int32_t RunReport(int32_t reportKind, const ToolDef& tool, const double* values, wchar_t* resultText,
-                  int32_t resultCapacity, wchar_t* verdictText, int32_t verdictCapacity);
+// Fills resultText and verdictText with the report of the report tool and
+// returns its ResultLevel: its generator's (engine/tool_def.h), or the fixed
+// no-report text for a tool that names none.
+int32_t RunReport(const ToolDef& tool, const double* values, wchar_t* resultText, int32_t resultCapacity,
+                  wchar_t* verdictText, int32_t verdictCapacity);
 
 // Value of the first input whose key equals key exactly; 0 when none does.
 double FindInput(const ToolDef& tool, const double* values, const char* key);

@@ -41,7 +41,7 @@ void AppendRosterRow(wchar_t* text, int32_t capacity, int32_t nurse, int32_t day
     AppendCut(text, capacity, L"\r\n");
 }
 
-// One dose E hours after midnight of day 1: "第1天 08:00".
+// One dose the given hours after midnight of day 1: "第1天 08:00".
 void AppendDoseEntry(wchar_t* text, int32_t capacity, double hours) {
     double hourOfDay = std::fmod(hours, 24.0);
     int32_t hour = ToInt32(hourOfDay);

@@ -12,7 +12,7 @@ const wchar_t kDefaultReportPath[] = L"selftest.txt";
 const wchar_t kDefaultSuiteReportPath[] = L"suite-selftest.txt";
 const wchar_t kCalcSwitch[] = L"--calc";
 
-// Room for a path of 519 characters and for any key=value worth reading:
+// Room for the longest path and for any key=value worth reading:
 // a longer key is unknown and a longer value is rejected either way.
 constexpr int kArgumentCapacity = kReportPathCapacity;
 
@@ -46,7 +46,7 @@ void Put(wchar_t* argument, int capacity, int* length, wchar_t c) {
 }
 
 // The input of tool whose key is the first keyLength characters of text, or -1.
-int FindInput(const ToolDef& tool, const wchar_t* text, int keyLength) {
+int InputIndexOfKey(const ToolDef& tool, const wchar_t* text, int keyLength) {
     for (int i = 0; i < tool.inputCount && i < kMaxInputs; ++i) {
         const char* key = tool.inputs[i].key;
         int n = 0;
@@ -78,7 +78,7 @@ CalcCommand ReadPath(const ToolDef& tool, const wchar_t* argument, int length, w
     if (length == 0) return CalcNoPath;
     // "--calc w=80" has forgotten its path; a file named "w=80" is no test case.
     int keyLength = KeyLength(argument);
-    if (keyLength >= 0 && FindInput(tool, argument, keyLength) >= 0) return CalcNoPath;
+    if (keyLength >= 0 && InputIndexOfKey(tool, argument, keyLength) >= 0) return CalcNoPath;
     if (length > kReportPathCapacity - 1) return CalcPathTooLong;
     CopyCut(path, kReportPathCapacity, argument);
     return CalcAccepted;
@@ -96,7 +96,7 @@ CalcCommand CommandOf(InputProblem problem) {
 CalcCommand ReadKeyValue(const ToolDef& tool, const wchar_t* argument, bool* given, CalcRequest* request) {
     int keyLength = KeyLength(argument);
     if (keyLength < 0) return CalcNotKeyValue;
-    int input = FindInput(tool, argument, keyLength);
+    int input = InputIndexOfKey(tool, argument, keyLength);
     if (input < 0) return CalcUnknownKey;
     request->refusedInput = input;
     if (given[input]) return CalcKeyTwice;

@@ -2,16 +2,18 @@
 // inputs of a calculation asked for on the command line.
 #pragma once
 
+#include "engine/platform.h"
 #include "engine/tool_def.h"
 
-constexpr int kReportPathCapacity = 520;
+// A report path is any path the suite takes.
+constexpr int kReportPathCapacity = kPathCapacity;
 
 // The first occurrence of "--selftest" in commandLine, or null.
 const wchar_t* FindSelfTestSwitch(const wchar_t* commandLine);
 
 // Fills path (kReportPathCapacity characters) with the report path that
-// follows the switch: quoted or up to the next space, at most 519
-// characters, "selftest.txt" when empty. Returns false when the command line
+// follows the switch: quoted or up to the next space, at most
+// kReportPathCapacity - 1 characters, "selftest.txt" when empty. Returns false when the command line
 // holds no switch (window mode); path is then empty.
 bool ParseSelfTestPath(const wchar_t* commandLine, wchar_t* path);
 
@@ -38,7 +40,7 @@ enum CalcCommand {
     CalcNotAsked,       // no "--calc" argument
     CalcAccepted,
     CalcNoPath,         // nothing, "", or one of the tool's key=value after the switch
-    CalcPathTooLong,    // more than 519 characters: never cut, it would name another file
+    CalcPathTooLong,    // longer than kReportPathCapacity - 1: never cut, it would name another file
     CalcNotKeyValue,    // an argument without "="
     CalcUnknownKey,     // not an input key of the tool (keys are case-sensitive)
     CalcKeyTwice,       // a test case that says two things about one input says nothing

@@ -102,7 +102,7 @@ void BuildCopyText(const ToolDef& tool, const double* inputValues, const bool* c
                    const CalculationResult& last, const LocalTime& time, wchar_t* out, int capacity) {
     FormatCut(out, capacity, L"%ls\r\n", tool.title);
     if (tool.copyResultOnly) {
-        if (tool.reportKind != ReportNone)
+        if (IsReportTool(tool))
             AppendCut(out, capacity, last.resultText);
         else
             AppendFormatCut(out, capacity, L"%ls—— %ls", last.resultText, last.verdictText);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/calculation.h"
+#include "engine/format.h"
 #include "engine/platform.h"
 #include "engine/tool_def.h"
 #include "shell/input_reading.h"
@@ -25,7 +26,6 @@ extern const wchar_t kWebAddress[];
 extern const wchar_t kStaleStatus[];
 extern const wchar_t kStaleMessage[];
 
-constexpr int kValueTextCapacity = 64;
 constexpr int kInputMessageCapacity = 256;
 constexpr int kAboutTextCapacity = 1400;
 constexpr int kBasisLineCapacity = 512;

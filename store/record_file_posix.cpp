@@ -10,9 +10,6 @@
 
 namespace {
 
-// Four bytes per character of the longest record path, and the terminator.
-constexpr int kNarrowPathCapacity = 4 * 560 + 1;
-
 // Record paths are built with Windows separators; here each is a '/'.
 bool NarrowPath(const wchar_t* path, char* narrow) {
     if (ConvertToUtf8(path, narrow, kNarrowPathCapacity) == 0) return false;

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kValueTextCapacity = 128;
 constexpr int kOutLineCapacity = 512;
 constexpr int kInLineCapacity = 512;
 constexpr int kLevelLineCapacity = 256;
@@ -74,7 +73,7 @@ int32_t BuildReport(const ToolDef& tool, const double* inputValues, bool withInp
     FormatCut(levelLine, kLevelLineCapacity, L"LEVEL|%d\r\n", result.level);
     AppendCut(report, kSelfTestReportCapacity, levelLine);
 
-    if (tool.reportKind != ReportNone)
+    if (IsReportTool(tool))
         AppendCut(report, kSelfTestReportCapacity, kReportOutLine);
     else
         AppendOutputLines(tool, result, report);

@@ -1,4 +1,5 @@
-// The headless mode: one calculation with the default inputs, written as a
+// The report of the headless modes: one calculation, with the default inputs
+// (--selftest) or with those of the command line (--calc), written as a
 // pipe-separated UTF-8 report.
 #pragma once
 

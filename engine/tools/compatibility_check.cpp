@@ -1,4 +1,5 @@
 #include "engine/tool_def.h"
+#include "reports/compatibility.h"
 
 namespace {
 
@@ -25,4 +26,5 @@ extern const ToolDef kCompatibilityCheckTool = {
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .reportKind = ReportCompatibilityCheck,
+    .report = BuildCompatibilityCheck,
 };

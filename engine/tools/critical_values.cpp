@@ -1,4 +1,5 @@
 #include "engine/tool_def.h"
+#include "reports/fixed_reports.h"
 
 namespace {
 
@@ -25,4 +26,5 @@ extern const ToolDef kCriticalValuesTool = {
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .reportKind = ReportCriticalValues,
+    .report = BuildCriticalValues,
 };

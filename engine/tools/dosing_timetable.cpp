@@ -1,4 +1,5 @@
 #include "engine/tool_def.h"
+#include "reports/schedules.h"
 
 namespace {
 
@@ -20,4 +21,5 @@ extern const ToolDef kDosingTimetableTool = {
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .reportKind = ReportDosingTimetable,
+    .report = BuildDosingTimetable,
 };

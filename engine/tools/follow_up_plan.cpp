@@ -1,4 +1,5 @@
 #include "engine/tool_def.h"
+#include "reports/schedules.h"
 
 namespace {
 
@@ -20,4 +21,5 @@ extern const ToolDef kFollowUpPlanTool = {
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .reportKind = ReportFollowUpPlan,
+    .report = BuildFollowUpPlan,
 };

@@ -1,4 +1,5 @@
 #include "engine/tool_def.h"
+#include "reports/bedside.h"
 
 namespace {
 
@@ -18,4 +19,5 @@ extern const ToolDef kHandoverTemplateTool = {
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .reportKind = ReportHandoverTemplate,
+    .report = BuildHandoverTemplate,
 };

@@ -1,4 +1,5 @@
 #include "engine/tool_def.h"
+#include "reports/bedside.h"
 
 namespace {
 
@@ -21,4 +22,5 @@ extern const ToolDef kInfusionCardTool = {
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .reportKind = ReportInfusionCard,
+    .report = BuildInfusionCard,
 };

@@ -1,4 +1,5 @@
 #include "engine/tool_def.h"
+#include "reports/fixed_reports.h"
 
 namespace {
 
@@ -24,4 +25,5 @@ extern const ToolDef kLabPanelsTool = {
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .reportKind = ReportLabPanels,
+    .report = BuildLabPanels,
 };

@@ -1,4 +1,5 @@
 #include "engine/tool_def.h"
+#include "reports/schedules.h"
 
 namespace {
 
@@ -19,4 +20,5 @@ extern const ToolDef kNurseRosterTool = {
     .inputCount = CountOf(kInputs),
     .inputs = kInputs,
     .reportKind = ReportNurseRoster,
+    .report = BuildNurseRoster,
 };

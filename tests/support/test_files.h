@@ -44,6 +44,14 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
 
 inline bool FileExists(const std::filesystem::path& path) { return std::filesystem::exists(path); }
 
+// The lines of a text whose every line ends in "\r\n".
+inline std::vector<std::wstring> CrLfLines(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    for (size_t start = 0, end; (end = text.find(L"\r\n", start)) != std::wstring::npos; start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    return lines;
+}
+
 inline std::string Utf8Of(const std::wstring& text) {
     std::vector<char> bytes(text.size() * 4 + 1);
     int n = ConvertToUtf8(text.c_str(), bytes.data(), static_cast<int>(bytes.size()));

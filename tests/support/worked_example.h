@@ -33,18 +33,15 @@ inline void CheckWorkedExample(const WorkedExample& example) {
         ASSERT_GE(found, 0) << "no input " << key;
         inputs[found] = value;
     }
-    double outputs[kMaxOutputs];
-    EXPECT_EQ(EvaluateOutputs(tool, inputs, outputs, nullptr), 0);
+    static CalculationResult result;
+    Calculate(tool, inputs, &result);
+    EXPECT_EQ(result.failedCount, 0);
     for (const auto& [key, expected] : example.outputs) {
         int found = -1;
         for (int i = 0; i < tool.outputCount; ++i)
             if (std::strcmp(tool.outputs[i].key, key) == 0) found = i;
         ASSERT_GE(found, 0) << "no output " << key;
-        EXPECT_NEAR(outputs[found], expected, example.tolerance) << key;
+        EXPECT_NEAR(result.outputValues[found], expected, example.tolerance) << key;
     }
-    static wchar_t result[8192], last[8192];
-    wchar_t verdict[512];
-    int32_t level = -1;
-    RunCalculation(tool, inputs, result, 8192, verdict, 512, &level, last, 8192);
-    EXPECT_EQ(level, example.level) << "verdict " << ::testing::PrintToString(std::wstring(verdict));
+    EXPECT_EQ(result.level, example.level) << "verdict " << ::testing::PrintToString(std::wstring(result.verdictText));
 }

@@ -5,6 +5,7 @@
 //                                            (--selftest, --calc), natively
 //   catalogue readme-table [README.md]       the README's tool table; with a
 //                                            file, written into its table
+//   catalogue golden FILE                    the golden reports, written anew
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -15,13 +16,14 @@
 #include "shell/native_command_line.h"
 #include "store/selftest_report.h"
 #include "tests/support/catalogue_table.h"
+#include "tests/support/golden_reports.h"
 
 namespace {
 
 int Usage() {
     std::fprintf(stderr,
                  "usage: catalogue selftest PROGRAM REPORT_PATH | catalogue run PROGRAM ARGUMENT... | "
-                 "catalogue readme-table [README.md]\n");
+                 "catalogue readme-table [README.md] | catalogue golden FILE\n");
     return 64;
 }
 
@@ -53,6 +55,13 @@ int Run(int argc, char** argv) {
     return 1;
 }
 
+int WriteWhole(const char* path, const std::string& text) {
+    std::FILE* file = std::fopen(path, "wb");
+    if (!file) return Usage();
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && ok ? 0 : 1;
+}
+
 int WriteReadmeTable(const char* path) {
     std::FILE* file = std::fopen(path, "rb");
     if (!file) return Usage();
@@ -60,11 +69,7 @@ int WriteReadmeTable(const char* path) {
     char buffer[4096];
     for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) readme.append(buffer, n);
     std::fclose(file);
-    std::string written = ReadmeWithToolTable(readme);
-    file = std::fopen(path, "wb");
-    if (!file) return Usage();
-    bool ok = std::fwrite(written.data(), 1, written.size(), file) == written.size();
-    return std::fclose(file) == 0 && ok ? 0 : 1;
+    return WriteWhole(path, ReadmeWithToolTable(readme));
 }
 
 }  // namespace
@@ -77,5 +82,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 3 && std::strcmp(argv[1], "readme-table") == 0) return WriteReadmeTable(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "golden") == 0) return WriteWhole(argv[2], GoldenReports());
     return Usage();
 }

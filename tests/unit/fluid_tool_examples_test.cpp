@@ -4,6 +4,16 @@ namespace {
 
 const WorkedExample kExamples[] = {
     // program, inputs, outputs the reference lists, tolerance, level
+    // Peravin: inputs no patient has are flagged before the GIR is judged.
+    {"Peravin", {{"rate", 60}, {"conc", 10}, {"w", 60}}, {{"gir", 1.6667}, {"gday", 144}}, 0.001, 0},
+    {"Peravin", {{"rate", 120}, {"conc", 12.5}, {"w", 3}}, {{"gir", 83.3333}, {"gday", 360}}, 0.001, 2},
+    {"Peravin", {{"rate", 60}, {"conc", 10}, {"w", -5}}, {{"gir", -20}, {"gday", 144}}, 0.001, 2},
+    {"Peravin", {{"rate", -60}, {"conc", 10}, {"w", 60}}, {{"gir", -1.6667}, {"gday", -144}}, 0.001, 2},
+    {"Peravin", {{"rate", 60}, {"conc", -10}, {"w", 60}}, {{"gir", -1.6667}, {"gday", -144}}, 0.001, 2},
+    {"Peravin", {{"rate", 60}, {"conc", 100.5}, {"w", 60}}, {{"gir", 16.75}, {"gday", 1447.2}}, 0.001, 2},
+    {"Peravin", {{"rate", 0}, {"conc", 10}, {"w", 60}}, {{"gir", 0}, {"gday", 0}}, 0.001, 0},
+    {"Peravin", {{"rate", 60}, {"conc", 0}, {"w", 60}}, {{"gir", 0}, {"gday", 0}}, 0.001, 0},
+    {"Peravin", {{"rate", 6}, {"conc", 100}, {"w", 60}}, {{"gir", 1.6667}, {"gday", 144}}, 0.001, 0},
     {"GlucoseInfusionTotal",
      {{"w", 3.5}, {"r1", 10}, {"c1", 10}, {"r2", 0}, {"c2", 0}, {"r3", 0}, {"c3", 0}, {"neo", 1}},
      {{"gmin", 16.6667}, {"gir", 4.7619}, {"g_day", 24}, {"g_kg_day", 6.8571}, {"kcal_day", 81.6}, {"ml_kg_day", 68.5714}},

@@ -38,7 +38,7 @@ TEST(LauncherTexts, SayWhatTheLauncherShows) {
          L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
          L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n"
          L"\r\n"
-         L"版本 V1.0    官网：www.tolmmed.example"},
+         L"版本 V" PERAVIN_VERSION_TEXT L"    官网：www.tolmmed.example"},
         {Made([](wchar_t* t, int n) { FormatProgramMissingMessage(kPath, kTitle, t, n); }),
          L"找不到程序：\r\nC:\\Program Files\\TolmMed Suite\\BodyMassIndex.exe\r\n\r\n"
          L"“体质指数（中国成人标准）”的程序应与临床工具箱在同一文件夹中。"},

@@ -100,7 +100,8 @@ TEST(BuildAboutText, EndsWithTheKeysTheVersionAndTheWebAddress) {
     std::wstring about = text;
     EXPECT_EQ(about.find(L"工具\r\n\r\n分类：肾功能\r\n参考依据：b\r\n"), 0u);
     EXPECT_NE(about.find(L"F5 计算"), std::wstring::npos);
-    EXPECT_EQ(about.substr(about.size() - 33), L"版本 V1.0    官网：www.tolmmed.example");
+    const std::wstring closing = L"版本 V" PERAVIN_VERSION_TEXT L"    官网：www.tolmmed.example";
+    EXPECT_EQ(about.substr(about.size() - closing.size()), closing);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "engine/tool_def.h"
 
-// Glucose infusion rate from infusion speed, glucose concentration and weight.
+// Peravin, the suite's first tool: the glucose infusion rate from the infusion
+// speed, the glucose concentration and the weight.
 namespace {
 
 const InputField kInputs[] = {
@@ -18,12 +19,12 @@ const OutputField kOutputs[] = {
 const VerdictRule kRules[] = {
     {"w <= 0 || rate < 0 || conc < 0 || conc > 100", LevelWarning, L"请核对：体重>0，速度≥0，浓度0-100%"},
     {"rate*conc*10/(w*60)>5", LevelWarning, L"GIR 偏高，警惕高血糖与脂肪肝"},
-    {"", LevelNormal, L"GIR 在合理范围"},
+    {"1", LevelNormal, L"GIR 在合理范围"},
 };
 
 }  // namespace
 
-extern const ToolDef kGlucoseInfusionRateTool = {
+extern const ToolDef kPeravinTool = {
     .id = 261,
     .title = L"Peravin",
     .subtitle = L"按输液速度与浓度计算",

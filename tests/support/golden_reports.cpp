@@ -1,0 +1,232 @@
+#include "tests/support/golden_reports.h"
+
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <vector>
+
+#include "engine/format.h"
+#include "engine/platform.h"
+#include "engine/tool_catalogue.h"
+#include "shell/command_line.h"
+#include "store/selftest_report.h"
+
+const char kGoldenRewriteCommand[] = "build/native/tests/catalogue golden tests/golden/reports.txt";
+
+namespace {
+
+// The arguments after "--calc PATH", as a user types them.
+struct CalcCase {
+    const char* program;
+    const char* arguments;
+};
+
+const CalcCase kCalcCases[] = {
+    {"Peravin", "w=0"},
+    {"Peravin", "rate=120 conc=12.5 w=3"},
+    {"Peravin", "rate=1e308"},
+    {"BodyMassIndex", "w=80 h=170"},
+    {"BradenScale", "sp=1 mo=1 ac=1 mb=1 nu=1 fs=1"},
+    {"BradenScale", "sp=3 mo=3 ac=3 mb=3 nu=3 fs=2"},
+    {"Caprini", "age=3 surg=5 mob=2 rf=2+12+15"},
+    {"NurseRoster", "nurses=3 days=3"},
+    {"NurseRoster", "nurses=0 days=2"},
+    {"NurseRoster", "nurses=2.9 days=4"},
+    {"NurseRoster", "nurses=41 days=45"},
+    {"NurseRoster", "nurses=3e9 days=10"},
+    {"DosingTimetable", "start=22 interval=1.5 times=4"},
+    {"DosingTimetable", "start=-5 interval=-2 times=31"},
+    {"DosingTimetable", "start=0.999"},
+    {"DosingTimetable", "start=7.75 interval=0.25 times=2.9"},
+    {"DosingTimetable", "start=51539607528 times=1"},
+    {"DosingTimetable", "start=23 interval=24 times=12"},
+    {"DosingTimetable", "start=1e300 interval=1e300 times=30"},
+    {"BloodCollectionOrder", "kind=2"},
+    {"BloodCollectionOrder", "kind=3"},
+    {"BloodCollectionOrder", "kind=4"},
+    {"BloodCollectionOrder", "kind=5"},
+    {"BloodCollectionOrder", "kind=6"},
+    {"BloodCollectionOrder", "kind=0"},
+    {"CriticalValues", "kind=2"},
+    {"CriticalValues", "kind=3"},
+    {"CriticalValues", "kind=4"},
+    {"CriticalValues", "kind=5"},
+    {"CriticalValues", "kind=6"},
+    {"CriticalValues", "kind=0"},
+    {"HighAlertDrugs", "kind=2"},
+    {"HighAlertDrugs", "kind=3"},
+    {"HighAlertDrugs", "kind=0"},
+    {"CompatibilityCheck", "drugA=2 drugB=9"},
+    {"CompatibilityCheck", "drugA=9 drugB=2"},
+    {"CompatibilityCheck", "drugA=6 drugB=3"},
+    {"CompatibilityCheck", "drugA=3 drugB=9"},
+    {"CompatibilityCheck", "drugA=10 drugB=4"},
+    {"CompatibilityCheck", "drugA=5 drugB=9"},
+    {"CompatibilityCheck", "drugA=7 drugB=6"},
+    {"CompatibilityCheck", "drugA=8 drugB=1"},
+    {"CompatibilityCheck", "drugA=8 drugB=8"},
+    {"FollowUpPlan", "start=-3 times=2"},
+    {"FollowUpPlan", "gap=0 times=2"},
+    {"FollowUpPlan", "gap=-5 times=2"},
+    {"FollowUpPlan", "start=0 gap=1 times=25"},
+    {"FollowUpPlan", "start=2.9 times=0"},
+    {"FollowUpPlan", "start=0 gap=366 times=2"},
+    {"FollowUpPlan", "start=2147483647 gap=2147483647 times=20"},
+    {"FollowUpPlan", "start=-1e10 times=1"},
+    {"HandoverTemplate", "beds=0"},
+    {"HandoverTemplate", "beds=7.9"},
+    {"HandoverTemplate", "beds=45"},
+    {"HandoverTemplate", "beds=3e9"},
+    {"InfusionCard", "bed=-4 dose=-1.234 volume=-99.7 gtt=-12"},
+    {"InfusionCard", "bed=12.6 dose=0.125001 gtt=33.3"},
+    {"InfusionCard", "gtt=0.1"},
+    {"LabPanels", "panel=2"},
+    {"LabPanels", "panel=3"},
+    {"LabPanels", "panel=4"},
+    {"LabPanels", "panel=5"},
+    {"LabPanels", "panel=0"},
+};
+
+// The reports whose dates are counted from today.
+const char* const kCountedFromToday[] = {"FollowUpPlan"};
+
+bool CountedFromToday(const char* program) {
+    for (const char* name : kCountedFromToday)
+        if (std::strcmp(name, program) == 0) return true;
+    return false;
+}
+
+std::string Utf8(const std::wstring& text) {
+    std::vector<char> bytes(text.size() * 4 + 1);
+    int n = ConvertToUtf8(text.c_str(), bytes.data(), static_cast<int>(bytes.size()));
+    return n > 0 ? std::string(bytes.data(), static_cast<size_t>(n - 1)) : std::string();
+}
+
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+// The length of a date "[-]YYYY-MM-DD" (four year digits at least) at text[at], or 0.
+size_t DateLength(const std::wstring& text, size_t at) {
+    size_t end = at + (text[at] == L'-' ? 1 : 0);
+    size_t digits = end;
+    while (end < text.size() && IsDigit(text[end])) ++end;
+    if (end - digits < 4 || end + 6 > text.size()) return 0;
+    const wchar_t* tail = text.c_str() + end;
+    bool monthDay = tail[0] == L'-' && IsDigit(tail[1]) && IsDigit(tail[2]) && tail[3] == L'-' && IsDigit(tail[4]) &&
+                    IsDigit(tail[5]);
+    return monthDay ? end + 6 - at : 0;
+}
+
+// Each date of text as its distance from today: {today+7}.
+std::wstring DatesFromToday(const std::wstring& text, DayNumber today) {
+    std::wstring marked;
+    for (size_t at = 0; at < text.size();) {
+        size_t length = at > 0 && IsDigit(text[at - 1]) ? 0 : DateLength(text, at);
+        if (length == 0) {
+            marked += text[at++];
+            continue;
+        }
+        std::wstring date = text.substr(at, length);
+        size_t monthAt = length - 5;
+        long long year = std::wcstoll(date.c_str(), nullptr, 10);
+        int month = static_cast<int>(std::wcstol(date.c_str() + monthAt, nullptr, 10));
+        int day = static_cast<int>(std::wcstol(date.c_str() + monthAt + 3, nullptr, 10));
+        DayNumber offset = DayNumberFromDate(static_cast<int32_t>(year), month, day) - today;
+        wchar_t mark[48];
+        std::swprintf(mark, 48, L"{today%+lld}", static_cast<long long>(offset));
+        marked += mark;
+        at += length;
+    }
+    return marked;
+}
+
+// A report's "\r\n" as "\n"; a lone CR or LF stays visible.
+std::string GoldenLines(const std::string& report) {
+    std::string lines;
+    for (size_t i = 0; i < report.size(); ++i) {
+        if (report.compare(i, 2, "\r\n") == 0) {
+            lines += '\n';
+            ++i;
+        } else if (report[i] == '\r' || report[i] == '\n') {
+            lines += report[i] == '\r' ? "\\r" : "\\n";
+        } else {
+            lines += report[i];
+        }
+    }
+    return lines;
+}
+
+const ToolDef* ToolOf(const char* program) {
+    for (int t = 0; t < kToolCatalogueCount; ++t)
+        if (std::strcmp(kToolCatalogue[t].program, program) == 0) return kToolCatalogue[t].tool;
+    return nullptr;
+}
+
+DayNumber Today() {
+    LocalTime now = ReadLocalTime();
+    return DayNumberFromDate(now.year, now.month, now.day);
+}
+
+// The report of one case, or why there is none.
+std::wstring CaseReport(const char* program, const char* arguments) {
+    static wchar_t report[kSelfTestReportCapacity];
+    const ToolDef* tool = ToolOf(program);
+    if (!tool) return L"NO SUCH PROGRAM\r\n";
+    if (!arguments) {
+        BuildSelfTestReport(*tool, report);
+        return report;
+    }
+    std::wstring line = L"X.exe --calc r.txt ";
+    line.append(arguments, arguments + std::strlen(arguments));
+    static CalcRequest request;
+    CalcCommand command = ParseCalcCommand(line.c_str(), *tool, &request);
+    if (command != CalcAccepted) return L"REFUSED " + std::to_wstring(command) + L"\r\n";
+    BuildCalcReport(*tool, request.inputValues, report);
+    return report;
+}
+
+std::string GoldenCase(const char* program, const char* arguments) {
+    std::string heading = std::string("== ") + program + (arguments ? std::string(" --calc ") + arguments : " --selftest");
+    DayNumber today = Today();
+    std::wstring report = CaseReport(program, arguments);
+    if (CountedFromToday(program)) {
+        // A report made across midnight is made again.
+        if (Today() != today) {
+            today = Today();
+            report = CaseReport(program, arguments);
+        }
+        report = DatesFromToday(report, today);
+    }
+    return heading + "\n" + GoldenLines(Utf8(report));
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+}  // namespace
+
+std::string GoldenReports() {
+    std::string text;
+    for (int t = 0; t < kToolCatalogueCount; ++t) text += GoldenCase(kToolCatalogue[t].program, nullptr);
+    for (const CalcCase& c : kCalcCases) text += GoldenCase(c.program, c.arguments);
+    return text;
+}
+
+std::string FirstGoldenDifference(const std::string& golden, const std::string& made) {
+    if (golden == made) return "";
+    std::vector<std::string> expected = SplitLines(golden), actual = SplitLines(made);
+    std::string heading;
+    for (size_t l = 0;; ++l) {
+        const std::string* e = l < expected.size() ? &expected[l] : nullptr;
+        const std::string* a = l < actual.size() ? &actual[l] : nullptr;
+        if (e && e->rfind("== ", 0) == 0) heading = *e;
+        if (e && a && *e == *a) continue;
+        return heading + "\n  line " + std::to_string(l + 1) + " golden: " + (e ? *e : "(end)") +
+               "\n  line " + std::to_string(l + 1) + " made:   " + (a ? *a : "(end)");
+    }
+}
