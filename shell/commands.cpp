@@ -22,7 +22,10 @@ void ShowMessage(const wchar_t* text, const wchar_t* caption, UINT icon) {
 void SetStatus(const wchar_t* text) {
     ShellState& shell = CurrentShell();
     CopyCut(shell.statusText, kStatusTextCapacity, text);
-    InvalidateRect(shell.mainWindow, nullptr, FALSE);
+    // Only the status line is drawn again; the rest of the picture stays.
+    const Box& box = shell.layout.status;
+    const RECT status = {box.x, box.y, box.x + box.width, box.y + box.height};
+    InvalidateRect(shell.mainWindow, &status, FALSE);
 }
 
 // The per-user local application-data folder, as SHGetFolderPathW hands it
