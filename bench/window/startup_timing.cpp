@@ -1,7 +1,7 @@
 // Whole-process start-up under Wine: from CreateProcess to the end of the
 // first WM_PAINT of the main window, seen as its painted colour reaching the
 // screen. Measures two programs in turn and prints medians and their ratio:
-//     startup_timing.exe FIRST.exe SECOND.exe [runs]
+//     startup_timing.exe FIRST.exe SECOND.exe [runs [client row of the probe]]
 #include <windows.h>
 
 #include <algorithm>
@@ -38,6 +38,10 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
     return FALSE;
 }
 
+// Where the footer is probed: this client row when given, else the
+// client area's last but one.
+int probeY = -1;
+
 // One start: milliseconds until the colour shows, or a negative number.
 double TimeOneStart(const Subject& subject) {
     STARTUPINFOW startup = {};
@@ -61,7 +65,8 @@ double TimeOneStart(const Subject& subject) {
         }
         RECT client = {};
         if (app.window) GetClientRect(app.window, &client);
-        if (app.window && client.bottom > 4 && ReadPixel(app, 2, client.bottom - 2) == subject.colour) {
+        int y = probeY >= 0 ? probeY : client.bottom - 2;
+        if (app.window && client.bottom > 4 && ReadPixel(app, 2, y) == subject.colour) {
             QueryPerformanceCounter(&now);
             result = Seconds(start, now) * 1000;
             break;
@@ -90,6 +95,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     int runs = argc > 3 ? _wtoi(argv[3]) : 15;
+    if (argc > 4) probeY = _wtoi(argv[4]);
     // A tool's footer band is painted late in its first WM_PAINT; the
     // minimal window is blue all over.
     auto colourOf = [](const wchar_t* path) {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Draws the program's icon (a drop over an infusion line, in the window's
-# header colours) and packs it at 16 to 256 pixels, 32 bits per pixel: the
-# small sizes as bitmaps, 64 pixels and up as PNG, which every exe carries
-# at a fraction of a bitmap's size.
+# header colours) and packs it at 16 to 256 pixels, 32 bits per pixel: up
+# to 64 pixels as bitmaps, which Windows reads as the window opens; 128 and
+# 256 as PNG, which every exe carries at a fraction of a bitmap's size.
 set -euo pipefail
 out=${1:-shell/resources/peravin.ico}
 work=$(mktemp -d)
@@ -17,7 +17,7 @@ for size in 16 24 32 48 64 128; do
   convert "$work/icon-256.png" -resize ${size}x${size} PNG32:"$work/icon-$size.png"
 done
 # 8 bits per channel with alpha: 32 bits per pixel in every image.
-convert "$work"/icon-{16,24,32,48}.png -depth 8 -type TrueColorAlpha "$work/small.ico"
+convert "$work"/icon-{16,24,32,48,64}.png -depth 8 -type TrueColorAlpha "$work/small.ico"
 python3 - "$work" "$out" <<'PY'
 import struct, sys
 work, out = sys.argv[1], sys.argv[2]
@@ -27,7 +27,7 @@ entries = []
 for i in range(count):
     w, h, colours, _, planes, bits, size, offset = struct.unpack('<BBBBHHII', small[6 + 16 * i:22 + 16 * i])
     entries.append((w, h, planes, bits, small[offset:offset + size]))
-for size in (64, 128, 256):
+for size in (128, 256):
     entries.append((size % 256, size % 256, 1, 32, open('%s/icon-%d.png' % (work, size), 'rb').read()))
 header = struct.pack('<HHH', 0, 1, len(entries))
 offset = 6 + 16 * len(entries)
