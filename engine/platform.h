@@ -26,7 +26,7 @@ LocalTime ReadLocalTime();
 FILE* OpenFile(const wchar_t* path, const char* mode);
 
 // The longest text WriteToConsole writes whole, terminator included.
-constexpr int kConsoleTextCapacity = 4096;
+constexpr int kConsoleTextCapacity = 2048;
 
 // Writes text where whoever started the program reads it. Windows: the
 // standard error handle when it leads to a file, a pipe or a console; else

@@ -84,7 +84,7 @@ FILE* OpenFile(const wchar_t* path, const char* mode) {
 }
 
 void WriteToConsole(const wchar_t* text) {
-    static char bytes[4 * kConsoleTextCapacity];
+    char bytes[4 * kConsoleTextCapacity];
     int n = ConvertToUtf8(text, bytes, sizeof bytes);
     if (n > 1) std::fwrite(bytes, 1, static_cast<size_t>(n - 1), stderr);
     std::fflush(stderr);

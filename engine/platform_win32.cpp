@@ -40,7 +40,8 @@ bool WriteConsoleText(HANDLE console, const wchar_t* text) {
 }
 
 bool WriteUtf8Text(HANDLE handle, const wchar_t* text) {
-    static char bytes[4 * kConsoleTextCapacity];
+    // On the stack: a static buffer would lie in every program's file.
+    char bytes[4 * kConsoleTextCapacity];
     int n = ConvertToUtf8(text, bytes, sizeof bytes);
     DWORD written = 0;
     return n > 1 && WriteFile(handle, bytes, static_cast<DWORD>(n - 1), &written, nullptr) &&

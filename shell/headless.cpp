@@ -9,16 +9,17 @@
 namespace {
 
 // Says why on the console and, when the command line names a report path,
-// in PATH.err, which Notepad reads as UTF-8 by its byte-order mark.
+// in PATH.err, which Notepad reads as UTF-8 by its byte-order mark. The
+// buffers are on the stack: static ones would lie in every program's file.
 int RefuseCalc(CalcCommand command, const CalcRequest& request, const ToolDef& tool) {
-    static wchar_t text[kCalcRefusalCapacity + 1];
+    wchar_t text[kCalcRefusalCapacity + 1];
     text[0] = L'\xFEFF';
     FormatCalcRefusal(command, request, tool, text + 1);
     WriteToConsole(text + 1);
     if (request.path[0]) {
         wchar_t path[kRefusalPathCapacity];
         RefusalPathOf(request.path, path);
-        static char staging[4 * (kCalcRefusalCapacity + 1)];
+        char staging[4 * (kCalcRefusalCapacity + 1)];
         WriteUtf8File(path, text, staging, sizeof staging);
     }
     return kCalcCommandRejected;
