@@ -30,3 +30,13 @@ constexpr int kNarrowPathCapacity = 4 * kPathCapacity + 1;
 
 // Opens a file by a wide path, as fopen does with mode ("rb", "wb", "ab").
 FILE* OpenFile(const wchar_t* path, const char* mode);
+
+// The longest text WriteToConsole writes whole, terminator included.
+constexpr int kConsoleTextCapacity = 2048;
+
+// Writes text where whoever started the program reads it. Windows: the
+// standard error handle when it leads to a file, a pipe or a console; else
+// the console of the parent process, if it has one (a GUI program has none
+// of its own). Elsewhere: standard error. Text as UTF-8, except to a
+// console, which takes it as Unicode.
+void WriteToConsole(const wchar_t* text);

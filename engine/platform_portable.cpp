@@ -82,3 +82,10 @@ FILE* OpenFile(const wchar_t* path, const char* mode) {
     if (ConvertToUtf8(path, narrow, sizeof narrow) == 0) return nullptr;
     return std::fopen(narrow, mode);
 }
+
+void WriteToConsole(const wchar_t* text) {
+    char bytes[4 * kConsoleTextCapacity];
+    int n = ConvertToUtf8(text, bytes, sizeof bytes);
+    if (n > 1) std::fwrite(bytes, 1, static_cast<size_t>(n - 1), stderr);
+    std::fflush(stderr);
+}

@@ -25,6 +25,7 @@ done
 need_tools() {
   local missing=()
   command -v wixl >/dev/null || missing+=(wixl)
+  command -v msibuild >/dev/null || missing+=(msitools)
   command -v zip >/dev/null || missing+=(zip)
   [ ${#missing[@]} -eq 0 ] && return
   echo "installing ${missing[*]}" >&2
@@ -102,12 +103,18 @@ msi=$out/TolmMedSuite-$version.msi
 zip=$out/TolmMedSuite-$version-portable.zip
 cd "$work"
 "$root/packaging/make_wxs.sh" "$root/packaging/suite.wxs.in" "$programs" "$version" "$suite" >suite.wxs
-# wixl writes the package's texts in the code page of WINDOWS_LANGUAGE: the
-# Simplified Chinese one (936), which Chinese Windows reads. It passes over
-# what it does not implement with no more than a warning, so any word from
-# it fails the package.
+# wixl writes the package's texts in the code page of WINDOWS_LANGUAGE, the
+# Simplified Chinese one (936). It passes over what it does not implement
+# with no more than a warning, so any word from it fails the package.
 WINDOWS_LANGUAGE=zh_CN wixl -a x64 -o suite.msi suite.wxs 2>wixl.log || { cat wixl.log >&2; exit 1; }
 [ ! -s wixl.log ] || { echo "wixl:" >&2; cat wixl.log >&2; exit 1; }
+# It leaves the database's code page neutral, which Windows reads as the
+# workstation's own non-Unicode code page: on any but a Chinese one every
+# folder and shortcut name would be garbled. The database says 936 instead.
+printf '\r\n\r\n936\t_ForceCodepage\r\n' >_ForceCodepage.idt
+WINDOWS_LANGUAGE=zh_CN msibuild suite.msi -i _ForceCodepage.idt 2>msibuild.log &&
+  [ "$(WINDOWS_LANGUAGE=zh_CN msiinfo export suite.msi _ForceCodepage | tr -d '\r' | sed -n 3p)" = $'936\t_ForceCodepage' ] ||
+  { echo "msibuild could not set the code page of the package:" >&2; cat msibuild.log >&2; exit 1; }
 # The archive lists the launcher first, then the read-me, then the tools.
 entries=("$suite/")
 for entry in "${launchers[@]}" README.txt "${tools[@]}"; do entries+=("$suite/${entry%%|*}"); done

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make clang valgrind libgtest-dev libbenchmark-dev libmuparser-dev libfparser-dev
   g++-mingw-w64-x86-64 mingw-w64-tools wine64 xvfb xauth x11-utils xdotool imagemagick
-  fonts-wqy-microhei fonts-wine xclip wixl zip unzip locales binutils
+  fonts-wqy-microhei fonts-wine xclip wixl msitools zip unzip locales binutils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -197,22 +197,26 @@ CalcCommand ParseCalcCommand(const wchar_t* commandLine, const ToolDef& tool, Ca
     wchar_t argument[kArgumentCapacity];
     bool switchSeen = false;
     bool pathRead = false;
+    CalcCommand result = CalcAccepted;
     for (int length; (length = NextArgument(&cursor, argument, kArgumentCapacity)) >= 0;) {
-        CalcCommand read;
         if (!switchSeen && IsCalcSwitch(argument, length)) {
             switchSeen = true;
             continue;
         }
+        CalcCommand read;
         if (switchSeen && !pathRead) {
             pathRead = true;
             read = ReadPath(tool, argument, length, request->path);
+        } else if (result != CalcAccepted) {
+            continue;  // refused already: only the path is still wanted, for the refusal beside it
         } else {
             read = ReadKeyValue(tool, argument, given, request);
         }
-        if (read != CalcAccepted) {
+        if (read != CalcAccepted && result == CalcAccepted) {
+            result = read;
             CopyCut(request->refusedArgument, kReportPathCapacity, argument);
-            return read;
         }
+        if (result != CalcAccepted && pathRead) break;
     }
-    return pathRead ? CalcAccepted : CalcNoPath;
+    return result == CalcAccepted && !pathRead ? CalcNoPath : result;
 }

@@ -52,8 +52,10 @@ enum CalcCommand {
 struct CalcRequest {
     wchar_t path[kReportPathCapacity];
     double inputValues[kMaxInputs];
-    // When the command line is refused: the argument that broke a rule (cut
-    // to the capacity), and the input it names, or -1.
+    // When the command line is refused: the first argument that broke a rule
+    // (cut to the capacity; empty when the path is missing), and the input it
+    // names, or -1. The path is then still read when one follows the switch,
+    // so that the refusal can be written beside it; it is empty otherwise.
     wchar_t refusedArgument[kReportPathCapacity];
     int refusedInput;
 };

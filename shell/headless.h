@@ -5,7 +5,8 @@
 
 #include "engine/tool_def.h"
 
-// Exit code of a "--calc" command line that is not run: no report written.
+// Exit code of a "--calc" command line that is not run: no report written,
+// the reason on the console and in PATH.err (shell/calc_refusal.h).
 constexpr int kCalcCommandRejected = 4;
 
 // Runs the mode the command line asks for with tool and sets *exitCode:

@@ -196,4 +196,32 @@ TEST(ParseCalcCommand, PathKeysAndValues) {
     }
 }
 
+// A refusal names the first argument that broke a rule and the input it
+// names, and keeps the path, wherever it stands, so the reason can be
+// written beside it.
+TEST(ParseCalcCommand, RefusalNamesTheArgumentAndKeepsThePath) {
+    struct Case {
+        std::wstring line;
+        std::wstring argument;
+        int input;
+        std::wstring path;
+    } cases[] = {
+        {L"X.exe --calc out.txt w=abc", L"w=abc", 0, L"out.txt"},
+        {L"X.exe h=abc w=1 --calc out.txt", L"h=abc", 1, L"out.txt"},
+        {L"X.exe --calc out.txt weight=1 w=abc", L"weight=1", -1, L"out.txt"},
+        {L"X.exe --calc out.txt rate2=1 rate2=2", L"rate2=2", 2, L"out.txt"},
+        {L"X.exe w=abc --calc h=1", L"w=abc", 0, L""},
+        {L"X.exe --calc w=80", L"w=80", -1, L""},
+        {L"X.exe --calc", L"", -1, L""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.line));
+        static CalcRequest request;
+        EXPECT_NE(ParseCalcCommand(c.line.c_str(), kCalcTool, &request), CalcAccepted);
+        EXPECT_EQ(std::wstring(request.refusedArgument), c.argument);
+        EXPECT_EQ(request.refusedInput, c.input);
+        EXPECT_EQ(std::wstring(request.path), c.path);
+    }
+}
+
 }  // namespace

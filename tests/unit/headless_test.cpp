@@ -28,15 +28,16 @@ TEST(RunHeadless, ModeExitCodeAndReport) {
         int exitCode;
         const char* file;   // the report expected, or null when none may appear
         std::string start;  // what that report starts with; "selftest" for the self-test report
+        bool refusal = false;  // c.txt.err says why the command line was refused
     } cases[] = {
         {L"--calc {c} w=80", true, 0, "c.txt", calcHead},
         {L"w=80 --calc {c}", true, 0, "c.txt", calcHead},
         {L"--calc \"{d}My Reports/c.txt\" w=80", true, 0, "My Reports/c.txt", calcHead},
         {L"--selftest {s} --calc {c} w=80", true, 0, "s.txt", "selftest"},
         {L"--calc {c} w=80 --selftest {s}", true, 0, "s.txt", "selftest"},
-        {L"--calc {c} w=abc", true, kCalcCommandRejected, nullptr, ""},
-        {L"--calc {c} weight=80", true, kCalcCommandRejected, nullptr, ""},
-        {L"--calc {c} w=80 w=81", true, kCalcCommandRejected, nullptr, ""},
+        {L"--calc {c} w=abc", true, kCalcCommandRejected, nullptr, "", true},
+        {L"--calc {c} weight=80", true, kCalcCommandRejected, nullptr, "", true},
+        {L"--calc {c} w=80 w=81", true, kCalcCommandRejected, nullptr, "", true},
         {L"--calc w=80", true, kCalcCommandRejected, nullptr, ""},
         {L"--calc", true, kCalcCommandRejected, nullptr, ""},
         {L"--calc {d}no-such-folder/c.txt w=80", true, kSelfTestNotWritten, nullptr, ""},
@@ -58,6 +59,8 @@ TEST(RunHeadless, ModeExitCodeAndReport) {
         int exitCode = -1;
         EXPECT_EQ(RunHeadless(line.c_str(), bmi, &exitCode), c.headless);
         EXPECT_EQ(exitCode, c.headless ? c.exitCode : -1);
+        std::string refusal = FileExists(folder.Path("c.txt.err")) ? ReadBytes(folder.Path("c.txt.err")) : "";
+        EXPECT_EQ(refusal.substr(0, 13), c.refusal ? "\xEF\xBB\xBF--calc 未" : "");
         for (const char* name : {"c.txt", "s.txt", "My Reports/c.txt"}) {
             std::string bytes = FileExists(folder.Path(name)) ? ReadBytes(folder.Path(name)) : "";
             bool expected = c.file && std::string(c.file) == name;
