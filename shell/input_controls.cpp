@@ -1,6 +1,7 @@
 #include "shell/input_controls.h"
 
 #include "engine/text.h"
+#include "shell/choice_list.h"
 #include "shell/input_kind.h"
 #include "shell/shell_texts.h"
 
@@ -11,13 +12,10 @@ namespace {
 constexpr DWORD kInputStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP;
 constexpr DWORD kStaticStyle = WS_CHILD | WS_VISIBLE;
 constexpr DWORD kBoxStyle = kInputStyle | ES_AUTOHSCROLL;
-constexpr DWORD kDropDownStyle = kInputStyle | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr DWORD kCheckBoxStyle = kInputStyle | BS_AUTOCHECKBOX;
 // Selected items are the checked ones: a click or Space toggles one.
 constexpr DWORD kChecklistStyle = kInputStyle | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
                                   LBS_MULTIPLESEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-// A dropped list shows this many entries before it scrolls.
-constexpr int kDroppedEntries = 12;
 constexpr int kEntryCapacity = 128;
 
 HWND CreateChild(const ShellState& shell, const wchar_t* className, DWORD exStyle, DWORD style, const Box& box,
@@ -34,42 +32,6 @@ int ChoiceIndexOf(const InputField& input, double value) {
     for (int c = 0; c < input.choiceCount; ++c)
         if (input.choices[c].value == value) return c;
     return -1;
-}
-
-// Wide enough for the longest entry in the list's font, never narrower than
-// the list itself.
-void FitDroppedWidth(HWND list, const InputField& input, HFONT font, int minimum) {
-    HDC dc = GetDC(list);
-    HGDIOBJ old = SelectObject(dc, font);
-    int widest = minimum;
-    for (int c = 0; c < input.choiceCount; ++c) {
-        wchar_t entry[kEntryCapacity];
-        FormatChoiceEntry(input, c, entry, kEntryCapacity);
-        SIZE size = {};
-        GetTextExtentPoint32W(dc, entry, TextLength(entry), &size);
-        int needed = size.cx + 2 * GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXVSCROLL) + 8;
-        if (needed > widest) widest = needed;
-    }
-    SelectObject(dc, old);
-    ReleaseDC(list, dc);
-    SendMessageW(list, CB_SETDROPPEDWIDTH, widest, 0);
-}
-
-HWND CreateDropDown(const ShellState& shell, int index, const Box& box) {
-    const InputField& input = InputAt(shell, index);
-    int shown = input.choiceCount < kDroppedEntries ? input.choiceCount : kDroppedEntries;
-    int height = box.height + shown * box.height + 2;
-    HWND list = CreateChild(shell, L"COMBOBOX", 0, kDropDownStyle, box, height, INPUT_CONTROL_BASE + index,
-                            shell.fonts.inputFont, L"");
-    for (int c = 0; c < input.choiceCount; ++c) {
-        wchar_t entry[kEntryCapacity];
-        FormatChoiceEntry(input, c, entry, kEntryCapacity);
-        SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
-    }
-    // The closed list stands as tall as a number box beside it.
-    SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), box.height - 6);
-    FitDroppedWidth(list, input, shell.fonts.inputFont, box.width);
-    return list;
 }
 
 HWND CreateCheckBox(const ShellState& shell, int index, const Box& box) {
@@ -116,7 +78,10 @@ void CreateInputRow(ShellState& shell, int index) {
         // One character more than is read, so a longer text is refused, not read cut.
         SendMessageW(control, EM_SETLIMITTEXT, kInputTextCapacity - 1, 0);
         break;
-    case InputDropDown: control = CreateDropDown(shell, index, row.control); break;
+    case InputDropDown:
+        control = CreateChoiceList(shell.mainWindow, shell.instance, input, row.control, INPUT_CONTROL_BASE + index,
+                                   shell.fonts.inputFont);
+        break;
     case InputCheckBox: control = CreateCheckBox(shell, index, row.control); break;
     case InputChecklist: control = CreateChecklist(shell, index, row.control); break;
     }

@@ -6,7 +6,7 @@
 
 enum InputKind {
     InputNumberBox,  // an edit box for a number
-    InputDropDown,   // a drop-down list of the choices
+    InputDropDown,   // a drop-down list of the choices (shell/choice_list)
     InputCheckBox,   // a yes/no item: one click, checked is the second choice
     InputChecklist,  // any number of the choices checked, in one scrolling list
 };

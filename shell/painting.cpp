@@ -1,5 +1,6 @@
 #include "shell/painting.h"
 
+#include "shell/choice_list.h"
 #include "shell/palette.h"
 #include "shell/shell_state.h"
 #include "shell/shell_texts.h"
@@ -90,6 +91,10 @@ void DrawOwnerItem(const DRAWITEMSTRUCT& item) {
     const ShellState& shell = CurrentShell();
     if (item.CtlType == ODT_LISTBOX) {
         DrawChecklistItem(item, shell);
+        return;
+    }
+    if (IsChoiceList(item.hwndItem)) {
+        DrawChoiceList(item, shell.fonts.inputFont);
         return;
     }
     DrawButtonFace(item, item.CtlID == CMD_CALCULATE, shell.fonts.buttonFont);

@@ -18,7 +18,7 @@
 
 namespace {
 
-const wchar_t* const kKindClasses[] = {L"Edit", L"ComboBox", L"Button", L"ListBox"};
+const wchar_t* const kKindClasses[] = {L"Edit", L"Button", L"Button", L"ListBox"};
 
 bool Inside(const RECT& inner, const RECT& outer) {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
@@ -105,7 +105,7 @@ void CheckChoiceTexts(Checker& check, const InputField& input, HWND control) {
         // The closed list shows its entry left of the arrow, inside its edges.
         RECT box;
         GetClientRect(control, &box);
-        int room = box.right - GetSystemMetrics(SM_CXVSCROLL) - 4 * GetSystemMetrics(SM_CXEDGE);
+        int room = box.right - GetSystemMetrics(SM_CXVSCROLL) - 2 * GetSystemMetrics(SM_CXEDGE) - 5;
         for (int k = 0; k < input.choiceCount; ++k) check.Fits(kInputFont, ChoiceEntry(input, k), room, 0, "entry");
         return;
     }

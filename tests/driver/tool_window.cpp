@@ -68,18 +68,39 @@ std::wstring ChoiceEntry(const InputField& input, int c) {
     return entry;
 }
 
+// A click of the real mouse at a point of the screen.
+void ClickScreenPoint(POINT point) {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = (point.x * 65535 + width / 2) / (width - 1);
+        input.mi.dy = (point.y * 65535 + height / 2) / (height - 1);
+    }
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    SendInput(3, inputs, sizeof(INPUT));
+}
+
 bool ChooseWithMouse(const App& app, HWND list, int index) {
-    Click(list);
-    Settle(app);
-    HWND dropped = FindProgramWindow(app, L"ComboLBox");
-    if (!dropped) return false;
-    RECT item = {};
-    SendMessageW(dropped, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    // The dropped list takes an entry as the button goes up over it.
-    LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    PostMessageW(dropped, WM_MOUSEMOVE, 0, point);
-    PostMessageW(dropped, WM_LBUTTONDOWN, MK_LBUTTON, point);
-    PostMessageW(dropped, WM_LBUTTONUP, 0, point);
+    SetForegroundWindow(app.window);
+    RECT box;
+    GetWindowRect(list, &box);
+    ClickScreenPoint(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
+    HWND menu = nullptr;
+    for (int wait = 0; wait < 200 && !(menu = FindProgramWindow(app, L"#32768")); ++wait) Sleep(10);
+    if (!menu) return false;
+    // The entries stand one under the other, all of one height.
+    RECT client;
+    GetClientRect(menu, &client);
+    MapWindowPoints(menu, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
+    if (count <= 0) return false;
+    const int itemHeight = (client.bottom - client.top) / count;
+    RECT item = {client.left, client.top + index * itemHeight, client.right, client.top + (index + 1) * itemHeight};
+    ClickScreenPoint(POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+    for (int wait = 0; wait < 200 && IsWindowVisible(menu); ++wait) Sleep(10);
     Settle(app);
     return true;
 }
