@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,6 +13,7 @@
 #include "shell/shell_texts.h"
 #include "tests/driver/driver_case.h"
 #include "tests/driver/tool_window.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -39,11 +38,6 @@ void RemoveRecords() {
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(fs::path(SuiteFolder()), error))
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     fs::remove_all(fs::path(SuiteFolder()), error);
-}
-
-std::string ReadBytes(const std::wstring& path) {
-    std::ifstream in(fs::path(path), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::string LocalTimeText() {
