@@ -15,15 +15,6 @@
 
 namespace {
 
-const ToolDef& Tool(CaseContext& c) { return *ToolOfWindow(c.app); }
-
-void ClickAndSettle(CaseContext& c, HWND control) {
-    Click(control);
-    Settle(c.app);
-}
-
-void Calculate(CaseContext& c) { ClickAndSettle(c, FindControl(c.app, CMD_CALCULATE)); }
-
 LRESULT Selection(HWND list) { return SendMessageW(list, CB_GETCURSEL, 0, 0); }
 
 int ChoiceIndex(const InputField& input, double value) {
@@ -32,27 +23,10 @@ int ChoiceIndex(const InputField& input, double value) {
     return -1;
 }
 
-std::vector<double> Defaults(const ToolDef& tool) {
-    std::vector<double> values(kMaxInputs);
-    for (int i = 0; i < tool.inputCount; ++i) values[i] = tool.inputs[i].defaultValue;
-    return values;
-}
-
-// The window shows what the calculation gives for the values, in the colour
-// of its level.
-void ExpectShows(CaseContext& c, const std::vector<double>& values) {
-    const CalculationResult& expected = CalculationOf(Tool(c), values.data());
-    ExpectText(c, ReadText(FindControl(c.app, RESULT_EDIT_ID)), expected.resultText, "result box");
-    ExpectText(c, ReadText(FindVerdictLabel(c.app)), expected.verdictText, "verdict");
-    const COLORREF levels[] = {kNormalVerdictColour, kNoticeVerdictColour, kWarningVerdictColour,
-                               kDangerVerdictColour};
-    ExpectVerdictColour(c, levels[expected.level], levels[expected.level == 0 ? 3 : 0]);
-}
-
 std::wstring CopiedText(CaseContext& c) {
-    ClickAndSettle(c, FindControl(c.app, CMD_COPY_RESULT));
+    ClickAndSettle(c, CMD_COPY_RESULT);
     std::wstring copied;
-    ReadClipboardText(&copied);
+    ReadClipboard(&copied);
     return copied;
 }
 
@@ -83,8 +57,7 @@ void ListsChooseByKeyboardAndMouse(CaseContext& c) {
     // Perception (the first list, which has the focus) one level worse by
     // the keyboard, moisture by the mouse.
     HWND perception = FindInputBox(c.app, 0);
-    PressKey(c.app, VK_UP);
-    Settle(c.app);
+    PressAndSettle(c, VK_UP);
     Expect(c, !SendMessageW(perception, CB_GETDROPPEDSTATE, 0, 0), "the arrow key opened the list");
     int chosen = ChoiceIndex(tool.inputs[0], tool.inputs[0].defaultValue) - 1;
     Expect(c, Selection(perception) == chosen, "Up selected %ld, expected %d", static_cast<long>(Selection(perception)),
@@ -94,8 +67,7 @@ void ListsChooseByKeyboardAndMouse(CaseContext& c) {
     Expect(c, ChooseWithMouse(c.app, moisture, 1), "the moisture list did not open on a click");
     Expect(c, Selection(moisture) == 1, "the mouse selected %ld", static_cast<long>(Selection(moisture)));
     values[1] = tool.inputs[1].choices[1].value;
-    PressKey(c.app, VK_F5);
-    Settle(c.app);
+    PressAndSettle(c, VK_F5);
     ExpectShows(c, values);
     const CalculationResult& expected = CalculationOf(tool, values.data());
     std::wstring copied = CopiedText(c);
@@ -109,7 +81,7 @@ void ListsChooseByKeyboardAndMouse(CaseContext& c) {
                "the result box does not end with the advice");
         Expect(c, Holds(copied, std::wstring(kAdvicePrefix) + expected.advice), "the copy lacks the advice");
     }
-    ClickAndSettle(c, FindControl(c.app, CMD_RESET));
+    ClickAndSettle(c, CMD_RESET);
     Expect(c, Selection(perception) == ChoiceIndex(tool.inputs[0], tool.inputs[0].defaultValue) &&
                   Selection(moisture) == ChoiceIndex(tool.inputs[1], tool.inputs[1].defaultValue),
            "reset left the lists on %ld and %ld", static_cast<long>(Selection(perception)),
@@ -132,18 +104,16 @@ void YesNoItemsAreCheckBoxes(CaseContext& c) {
         Expect(c, SendMessageW(box, BM_GETCHECK, 0, 0) == BST_UNCHECKED, "item %d opens checked", i);
     }
     Expect(c, boxes >= 9, "%d check boxes", boxes);
-    ClickAndSettle(c, FindInputBox(c.app, 0));
+    ClickAndSettle(c, INPUT_CONTROL_BASE + 0);
     values[0] = tool.inputs[0].choices[1].value;
-    ClickAndSettle(c, FindInputBox(c.app, 1));
-    PressKey(c.app, VK_SPACE);
-    Settle(c.app);
+    ClickAndSettle(c, INPUT_CONTROL_BASE + 1);
+    PressAndSettle(c, VK_SPACE);
     Expect(c, SendMessageW(FindInputBox(c.app, 1), BM_GETCHECK, 0, 0) == BST_UNCHECKED,
            "Space did not uncheck the clicked item");
-    ClickAndSettle(c, FindInputBox(c.app, 2));
+    ClickAndSettle(c, INPUT_CONTROL_BASE + 2);
     values[2] = tool.inputs[2].choices[1].value;
     Expect(c, SendMessageW(FindInputBox(c.app, 0), BM_GETCHECK, 0, 0) == BST_CHECKED, "a click did not check");
-    PressKey(c.app, VK_RETURN);
-    Settle(c.app);
+    PressAndSettle(c, VK_RETURN);
     ExpectShows(c, values);
 }
 
@@ -164,7 +134,7 @@ void SelectorsChooseDrugsByName(CaseContext& c) {
         ChooseWithMouse(c.app, list, entry);
         values[i] = tool.inputs[i].choices[entry].value;
     }
-    Calculate(c);
+    ClickAndSettle(c, CMD_CALCULATE);
     ExpectShows(c, values);
     std::wstring copied = CopiedText(c);
     Expect(c, Holds(copied, std::wstring(tool.inputs[0].label) + L"：" + names[0]), "the copy does not name drug A");
@@ -195,33 +165,30 @@ void ChecklistChecksItemsByKeyboardAndMouse(CaseContext& c) {
     // The keyboard: to the third item and Space.
     SendMessageW(list, LB_SETCARETINDEX, 0, FALSE);
     for (int step = 0; step < 2; ++step) {
-        PressKey(c.app, VK_DOWN);
-        Settle(c.app);
+        PressAndSettle(c, VK_DOWN);
     }
-    PressKey(c.app, VK_SPACE);
-    Settle(c.app);
+    PressAndSettle(c, VK_SPACE);
     values[last] = checklist.choices[1].value + checklist.choices[11].value + checklist.choices[2].value;
     Expect(c, SendMessageW(list, LB_GETSELCOUNT, 0, 0) == 3, "%ld items checked",
            static_cast<long>(SendMessageW(list, LB_GETSELCOUNT, 0, 0)));
-    PressKey(c.app, VK_F5);
-    Settle(c.app);
+    PressAndSettle(c, VK_F5);
     ExpectShows(c, values);
     std::wstring copied = CopiedText(c);
     std::wstring named = std::wstring(checklist.label) + L"：" + checklist.choices[1].label + L"、" +
                          checklist.choices[2].label + L"、" + checklist.choices[11].label;
     Expect(c, Holds(copied, named), "the copy does not name the checked items: %s", Utf8(copied).c_str());
-    ClickAndSettle(c, FindControl(c.app, CMD_RESET));
+    ClickAndSettle(c, CMD_RESET);
     Expect(c, SendMessageW(list, LB_GETSELCOUNT, 0, 0) == 0, "reset left items checked");
 }
 
 // ---- EGFR: a number box's refusals ----
 
 void ExpectRefusal(CaseContext& c, int index, InputProblem problem) {
-    Calculate(c);
+    ClickAndSettle(c, CMD_CALCULATE);
     wchar_t message[kInputMessageCapacity];
     FormatInputProblem(Tool(c), index, problem, message, kInputMessageCapacity);
     ExpectMessageBox(c, message, kInputRejectedCaption, MB_ICONWARNING);
-    Expect(c, FocusedWindow(c.app) == FindInputBox(c.app, index), "focus is not on box %d", index + 1);
+    ExpectFocus(c, FindInputBox(c.app, index), "the refused box");
 }
 
 // The patient's age and creatinine open empty and must be entered; a
@@ -236,24 +203,11 @@ void RefusesAnEmptyMeasurementAndAWrongUnit(CaseContext& c) {
     ExpectRefusal(c, 2, InputOutOfRange);
     ExpectText(c, ReadText(FindControl(c.app, RESULT_EDIT_ID)), L"", "result box after the refusal");
     SetText(FindInputBox(c.app, 2), L"88.4");
-    Calculate(c);
+    ClickAndSettle(c, CMD_CALCULATE);
     std::vector<double> values = Defaults(tool);
     values[1] = 60;
     values[2] = 88.4;
     ExpectShows(c, values);
-}
-
-// ---- DueDate: today's date ----
-
-void OpensOnTodaysDate(CaseContext& c) {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    const int parts[] = {now.wYear, now.wMonth, now.wDay};
-    for (int i = 0; i < Tool(c).inputCount; ++i) {
-        int part = Tool(c).inputs[i].todayPart;
-        if (part == TodayNone) continue;
-        ExpectText(c, ReadText(FindInputBox(c.app, i)), std::to_wstring(parts[part - 1]), "a part of today's date");
-    }
 }
 
 const DriverCase kBradenCases[] = {{"braden_lists_choose_by_keyboard_and_mouse", ListsChooseByKeyboardAndMouse}};
@@ -269,7 +223,5 @@ const CaseRegistration kCaprini(kCapriniCases, 1, L"Caprini.exe");
 const DriverCase kEgfrCases[] = {
     {"egfr_refuses_an_empty_measurement_and_a_wrong_unit", RefusesAnEmptyMeasurementAndAWrongUnit}};
 const CaseRegistration kEgfr(kEgfrCases, 1, L"EGFR.exe");
-const DriverCase kDueDateCases[] = {{"due_date_opens_on_todays_date", OpensOnTodaysDate}};
-const CaseRegistration kDueDate(kDueDateCases, 1, L"DueDate.exe");
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tests/driver/driver.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -64,13 +65,6 @@ std::vector<HWND> ChildrenOf(HWND parent) {
         },
         reinterpret_cast<LPARAM>(&children));
     return children;
-}
-
-RECT ClientRectOf(HWND parent, HWND child) {
-    RECT rect;
-    GetWindowRect(child, &rect);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 LPARAM ClientPoint(int x, int y) {
@@ -248,14 +242,12 @@ void ReadMessageBox(HWND box, MessageBoxSeen* seen) {
     seen->text.clear();
     seen->icon = 0;
     seen->buttonCount = 0;
-    seen->okButton = nullptr;
     HWND iconControl = nullptr;
     for (HWND child : ChildrenOf(box)) {
         if (!IsWindowVisible(child)) continue;
         std::wstring className = ClassOf(child);
         if (_wcsicmp(className.c_str(), L"Button") == 0) {
             ++seen->buttonCount;
-            if (GetDlgCtrlID(child) == IDOK) seen->okButton = child;
         } else if (_wcsicmp(className.c_str(), L"Static") == 0) {
             if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
                 iconControl = child;
@@ -340,10 +332,17 @@ HWND FindControl(const App& app, int id) { return GetDlgItem(app.window, id); }
 
 HWND FindInputBox(const App& app, int index) { return FindControl(app, 2000 + index); }
 
+RECT ControlRect(HWND parent, HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 HWND FindChildAt(const App& app, const wchar_t* className, int x, int y) {
     for (HWND child : ChildrenOf(app.window)) {
         if (_wcsicmp(ClassOf(child).c_str(), className) != 0) continue;
-        RECT rect = ClientRectOf(app.window, child);
+        RECT rect = ControlRect(app.window, child);
         if (rect.left == x && rect.top == y) return child;
     }
     return nullptr;
@@ -423,42 +422,27 @@ void TypeText(HWND control, const wchar_t* text) {
     for (const wchar_t* c = text; *c; ++c) PostMessageW(control, WM_CHAR, *c, 1);
 }
 
-void DoubleClickAt(HWND control, int x, int y) {
+void ClickAt(HWND control, int x, int y, bool twice) {
     LPARAM point = ClientPoint(x, y);
     PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageW(control, WM_LBUTTONUP, 0, point);
+    if (!twice) return;
     PostMessageW(control, WM_LBUTTONDBLCLK, MK_LBUTTON, point);
     PostMessageW(control, WM_LBUTTONUP, 0, point);
-}
-
-void ClickAt(HWND control, int x, int y) {
-    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(x, y));
-    PostMessageW(control, WM_LBUTTONUP, 0, ClientPoint(x, y));
 }
 
 // ---- List boxes ----
 
 std::vector<std::wstring> ReadListItems(HWND list) {
-    std::vector<std::wstring> items;
-    DWORD_PTR count = 0;
-    if (!SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_NORMAL, 2000, &count)) return items;
-    for (DWORD_PTR i = 0; i < count; ++i) {
-        DWORD_PTR length = 0;
-        SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_NORMAL, 2000, &length);
-        std::wstring text(length + 1, L'\0');
-        DWORD_PTR copied = 0;
-        SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&text[0]), SMTO_NORMAL, 2000, &copied);
-        text.resize(copied == static_cast<DWORD_PTR>(LB_ERR) ? 0 : copied);
-        items.push_back(text);
+    std::vector<std::wstring> items(std::max<LRESULT>(0, SendMessageW(list, LB_GETCOUNT, 0, 0)));
+    for (size_t i = 0; i < items.size(); ++i) {
+        items[i].resize(std::max<LRESULT>(0, SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1);
+        items[i].resize(std::max<LRESULT>(0, SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&items[i][0]))));
     }
     return items;
 }
 
-int ListSelection(HWND list) {
-    DWORD_PTR selected = static_cast<DWORD_PTR>(LB_ERR);
-    SendMessageTimeoutW(list, LB_GETCURSEL, 0, 0, SMTO_NORMAL, 2000, &selected);
-    return static_cast<int>(static_cast<LRESULT>(selected));
-}
+int ListSelection(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCURSEL, 0, 0)); }
 
 HWND FindProgramWindow(const App& app, const wchar_t* className) {
     return FindTopLevel(app.process.dwProcessId, className);
@@ -495,11 +479,11 @@ bool WaitForMessageBox(const App& app, MessageBoxSeen* seen, DWORD timeoutMs) {
 
 bool MessageBoxOpen(const App& app) { return FindTopLevel(app.process.dwProcessId, L"#32770") != nullptr; }
 
-bool PressOk(const App& app, const MessageBoxSeen& seen) {
-    if (seen.okButton)
-        PostMessageW(seen.okButton, BM_CLICK, 0, 0);
+bool PressButton(const App& app, const MessageBoxSeen& seen, int button) {
+    if (HWND control = GetDlgItem(seen.box, button))
+        PostMessageW(control, BM_CLICK, 0, 0);
     else
-        PostMessageW(seen.box, WM_COMMAND, IDOK, 0);
+        PostMessageW(seen.box, WM_COMMAND, button, 0);
     DWORD start = Now();
     while (IsWindow(seen.box) && !TimedOut(start, 5000)) Sleep(kPollStepMs);
     if (IsWindow(seen.box)) return false;
@@ -523,29 +507,17 @@ bool OpenClipboardSoon() {
 
 }  // namespace
 
-bool ReadClipboardText(std::wstring* text) {
+bool ReadClipboard(std::wstring* text, std::vector<unsigned char>* block) {
     text->clear();
     if (!OpenClipboardSoon()) return false;
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     const wchar_t* locked = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
     if (locked) {
-        size_t capacity = GlobalSize(data) / sizeof(wchar_t);
-        size_t length = 0;
+        size_t capacity = GlobalSize(data) / sizeof(wchar_t), length = 0;
         while (length < capacity && locked[length]) ++length;
         text->assign(locked, length);
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return locked != nullptr;
-}
-
-bool ReadClipboardBlock(std::vector<unsigned char>* bytes) {
-    bytes->clear();
-    if (!OpenClipboardSoon()) return false;
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const unsigned char* locked = data ? static_cast<const unsigned char*>(GlobalLock(data)) : nullptr;
-    if (locked) {
-        bytes->assign(locked, locked + GlobalSize(data));
+        const unsigned char* bytes = reinterpret_cast<const unsigned char*>(locked);
+        if (block) block->assign(bytes, bytes + GlobalSize(data));
         GlobalUnlock(data);
     }
     CloseClipboard();

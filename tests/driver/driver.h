@@ -42,10 +42,10 @@ void Settle(const App& app);
 
 HWND FindControl(const App& app, int id);
 HWND FindInputBox(const App& app, int index);
+// Where the control lies in its parent's client area.
+RECT ControlRect(HWND parent, HWND control);
 // The child whose top-left corner is at (x, y) in client coordinates.
 HWND FindChildAt(const App& app, const wchar_t* className, int x, int y);
-// The verdict label of a tool's window, where its layout puts it.
-HWND FindVerdictLabel(const App& app);
 
 std::wstring ReadText(HWND window);
 void SetText(HWND control, const wchar_t* text);
@@ -71,9 +71,8 @@ void PressChord(const App& app, const std::vector<UINT>& keys);
 // Characters typed into the control, one WM_CHAR each, as the keyboard
 // (or an input method) sends them.
 void TypeText(HWND control, const wchar_t* text);
-// A click and a double click with the left button at client (x, y).
-void ClickAt(HWND control, int x, int y);
-void DoubleClickAt(HWND control, int x, int y);
+// A click, or a double click, with the left button at client (x, y).
+void ClickAt(HWND control, int x, int y, bool twice = false);
 
 // ---- List boxes ----
 
@@ -103,22 +102,20 @@ struct MessageBoxSeen {
     std::wstring text;
     UINT icon;          // MB_ICONWARNING, MB_ICONINFORMATION, ... or 0
     int buttonCount;    // visible buttons
-    HWND okButton;      // the OK button, or null
 };
 
 // Waits for a message box of the program to appear and reads it.
 bool WaitForMessageBox(const App& app, MessageBoxSeen* seen, DWORD timeoutMs = 5000);
 // Any message box of the program open now.
 bool MessageBoxOpen(const App& app);
-// Presses OK and waits until the box has gone.
-bool PressOk(const App& app, const MessageBoxSeen& seen);
+// Presses the button (IDOK, IDRETRY, ...) and waits until the box has gone.
+bool PressButton(const App& app, const MessageBoxSeen& seen, int button);
 
 // ---- Clipboard ----
 
-// The CF_UNICODETEXT on the clipboard, exactly; false when there is none.
-bool ReadClipboardText(std::wstring* text);
-// Every byte of the CF_UNICODETEXT block, past the text's terminator too.
-bool ReadClipboardBlock(std::vector<unsigned char>* bytes);
+// The CF_UNICODETEXT on the clipboard, exactly, and every byte of its block
+// past the text's terminator too; false when there is none.
+bool ReadClipboard(std::wstring* text, std::vector<unsigned char>* block = nullptr);
 bool WriteClipboardText(const wchar_t* text);
 // Keeps the clipboard open, so no other program can open it.
 bool HoldClipboard();
@@ -161,8 +158,6 @@ bool RenderText(const TextLook& look, const wchar_t* text, int width, int height
 // Polls until the client rectangle shows exactly the text in that look.
 bool RegionShowsText(const App& app, const RECT& rect, const wchar_t* text, const TextLook& look,
                      DWORD timeoutMs = 3000);
-// The status line in a tool window's footer shows exactly this text.
-bool StatusLineShows(const App& app, const wchar_t* text, DWORD timeoutMs = 3000);
 
 // ---- Output ----
 

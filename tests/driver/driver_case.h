@@ -5,6 +5,7 @@
 //     const CaseRegistration registration(kCases, sizeof kCases / sizeof kCases[0]);
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -29,14 +30,14 @@ struct CaseRegistration {
 // Records a failure, described printf-style, when ok is false.
 bool Expect(CaseContext& c, bool ok, const char* format, ...);
 bool ExpectText(CaseContext& c, const std::wstring& actual, const std::wstring& expected, const char* what);
+// The window with the keyboard focus in the program is this one.
+bool ExpectFocus(CaseContext& c, HWND expected, const char* what);
 // Waits for the pixel at client (x, y) to take the colour.
 bool ExpectPixel(CaseContext& c, int x, int y, COLORREF colour, const char* what);
-bool ExpectStatusLine(CaseContext& c, const wchar_t* text);
 // The clipboard holds exactly the text, and its block nothing but zeros
 // after the text's terminator (Wine hands the whole block to X).
 void ExpectClipboardHolds(CaseContext& c, const std::wstring& text);
-// The verdict label is drawn in colour, and nowhere in otherColour.
-void ExpectVerdictColour(CaseContext& c, COLORREF colour, COLORREF otherColour);
 // Waits for a message box, checks it is the program's (owned by the main
-// window, OK only) with this text, caption and icon, and presses OK.
-bool ExpectMessageBox(CaseContext& c, const wchar_t* text, const wchar_t* caption, UINT icon);
+// window) with this text, caption, icon and buttons alone, and presses one.
+bool ExpectMessageBox(CaseContext& c, const wchar_t* text, const wchar_t* caption, UINT icon,
+                      std::initializer_list<int> buttons = {IDOK}, int press = IDOK);

@@ -33,7 +33,7 @@ void FinishCase(CaseContext& c) {
     MessageBoxSeen seen;
     if (MessageBoxOpen(c.app) && WaitForMessageBox(c.app, &seen, 0)) {
         Expect(c, false, "message box left open: \"%s\" (%s)", Utf8(seen.text).c_str(), Utf8(seen.caption).c_str());
-        PressOk(c.app, seen);
+        PressButton(c.app, seen, IDOK);
     }
     DWORD exitCode = 0;
     if (Expect(c, CloseApp(&c.app, &exitCode), "the program did not end after closing"))
@@ -105,51 +105,32 @@ bool ExpectText(CaseContext& c, const std::wstring& actual, const std::wstring& 
                   Quoted(expected).c_str());
 }
 
+bool ExpectFocus(CaseContext& c, HWND expected, const char* what) {
+    return Expect(c, FocusedWindow(c.app) == expected, "focus is not on %s", what);
+}
+
 bool ExpectPixel(CaseContext& c, int x, int y, COLORREF colour, const char* what) {
     if (WaitForPixel(c.app, x, y, colour)) return true;
     return Expect(c, false, "%s at (%d, %d): %s, expected %s", what, x, y, ColourName(ReadPixel(c.app, x, y)).c_str(),
                   ColourName(colour).c_str());
 }
 
-bool ExpectStatusLine(CaseContext& c, const wchar_t* text) {
-    return Expect(c, StatusLineShows(c.app, text), "the status line does not show \"%s\"", Utf8(text).c_str());
-}
-
 void ExpectClipboardHolds(CaseContext& c, const std::wstring& text) {
     std::wstring held;
-    if (!Expect(c, ReadClipboardText(&held), "no Unicode text on the clipboard")) return;
-    ExpectText(c, held, text, "clipboard");
     std::vector<unsigned char> block;
-    ReadClipboardBlock(&block);
-    size_t textBytes = (text.size() + 1) * sizeof(wchar_t);
-    size_t stray = 0;
-    for (size_t i = textBytes; i < block.size(); ++i)
-        if (block[i]) ++stray;
-    Expect(c, block.size() >= textBytes && stray == 0, "clipboard block of %u bytes: %u nonzero bytes after the text",
-           static_cast<unsigned>(block.size()), static_cast<unsigned>(stray));
-    // The block's size rule: both texts, two bytes a character, and 32 bytes.
-    size_t ruleBytes = (text.size() - 2) * sizeof(wchar_t) + 32;
-    Expect(c, block.size() == ruleBytes, "clipboard block of %u bytes, expected %u", static_cast<unsigned>(block.size()),
-           static_cast<unsigned>(ruleBytes));
+    if (!Expect(c, ReadClipboard(&held, &block), "no Unicode text on the clipboard")) return;
+    ExpectText(c, held, text, "clipboard");
+    // Zeros after the text's terminator, in a block of both texts at two
+    // bytes a character and 32 bytes.
+    const size_t textBytes = (text.size() + 1) * sizeof(wchar_t), ruleBytes = (text.size() - 2) * sizeof(wchar_t) + 32;
+    const bool zeros = block.size() >= textBytes && std::all_of(block.begin() + textBytes, block.end(),
+                                                                [](unsigned char byte) { return byte == 0; });
+    Expect(c, zeros && block.size() == ruleBytes, "clipboard block of %zu bytes, expected %zu ending in zeros",
+           block.size(), ruleBytes);
 }
 
-void ExpectVerdictColour(CaseContext& c, COLORREF colour, COLORREF otherColour) {
-    HWND label = FindVerdictLabel(c.app);
-    RECT verdict = {};
-    GetWindowRect(label, &verdict);
-    MapWindowPoints(HWND_DESKTOP, c.app.window, reinterpret_cast<POINT*>(&verdict), 2);
-    Capture shown;
-    DWORD start = GetTickCount();
-    do {
-        CaptureClient(c.app, verdict, &shown);
-        if (CountColour(shown, colour) >= 10 && CountColour(shown, otherColour) == 0) return;
-        Sleep(20);
-    } while (GetTickCount() - start < 3000);
-    Expect(c, false, "verdict: %d pixels of %s and %d of %s", CountColour(shown, colour), ColourName(colour).c_str(),
-           CountColour(shown, otherColour), ColourName(otherColour).c_str());
-}
-
-bool ExpectMessageBox(CaseContext& c, const wchar_t* text, const wchar_t* caption, UINT icon) {
+bool ExpectMessageBox(CaseContext& c, const wchar_t* text, const wchar_t* caption, UINT icon,
+                      std::initializer_list<int> buttons, int press) {
     MessageBoxSeen seen;
     if (!Expect(c, WaitForMessageBox(c.app, &seen), "no message box \"%s\" appeared", Utf8(text).c_str()))
         return false;
@@ -158,9 +139,11 @@ bool ExpectMessageBox(CaseContext& c, const wchar_t* text, const wchar_t* captio
     ExpectText(c, seen.caption, caption, "message box caption");
     Expect(c, seen.icon == icon, "message box icon 0x%X, expected 0x%X", seen.icon, icon);
     Expect(c, seen.owner == c.app.window, "message box not owned by the main window");
-    Expect(c, seen.buttonCount == 1 && seen.okButton, "message box has %d buttons, expected OK alone",
+    bool each = true;
+    for (int button : buttons) each &= GetDlgItem(seen.box, button) != nullptr;
+    Expect(c, each && seen.buttonCount == static_cast<int>(buttons.size()), "message box has %d other buttons",
            seen.buttonCount);
-    Expect(c, PressOk(c.app, seen), "message box did not close on OK");
+    Expect(c, PressButton(c.app, seen, press), "message box did not close on button %d", press);
     return c.failures == before;
 }
 

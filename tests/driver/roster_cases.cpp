@@ -7,20 +7,18 @@
 namespace {
 
 void LargestRosterShowsAndCopiesWhole(CaseContext& c) {
-    const ToolDef& tool = *ToolOfWindow(c.app);
+    const ToolDef& tool = Tool(c);
     SetText(FindInputBox(c.app, 0), L"40");
     SetText(FindInputBox(c.app, 1), L"31");
-    Click(FindControl(c.app, CMD_CALCULATE));
-    Settle(c.app);
+    ClickAndSettle(c, CMD_CALCULATE);
     const double largest[kMaxInputs] = {40, 31};
     const CalculationResult& expected = CalculationOf(tool, largest);
     const std::wstring roster = expected.resultText;
     Expect(c, roster.size() > 6000, "the largest roster is only %u characters", static_cast<unsigned>(roster.size()));
     ExpectText(c, ReadText(FindControl(c.app, RESULT_EDIT_ID)), roster, "result box");
-    Click(FindControl(c.app, CMD_COPY_RESULT));
-    Settle(c.app);
+    ClickAndSettle(c, CMD_COPY_RESULT);
     std::wstring copied;
-    ReadClipboardText(&copied);
+    ReadClipboard(&copied);
     Expect(c, copied.find(L"\r\n" + roster + L"\x2014\x2014 " + expected.verdictText) != std::wstring::npos,
            "the copy does not hold the whole roster and its verdict");
 }

@@ -7,14 +7,9 @@
 
 namespace {
 
-bool Inside(const RECT& inner, const RECT& outer) {
-    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-           inner.bottom <= outer.bottom;
-}
-
 void EveryControlStaysOnScreen(CaseContext& c) {
-    const ToolDef& tool = *ToolOfWindow(c.app);
-    const ToolLayout layout = LayoutOfWindow(c.app, tool);
+    const ToolDef& tool = Tool(c);
+    const ToolLayout layout = LayoutOf(tool);
     RECT work, outer;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     GetWindowRect(c.app.window, &outer);
@@ -34,8 +29,7 @@ void EveryControlStaysOnScreen(CaseContext& c) {
     ReleaseDC(nullptr, screen);
     Expect(c, layout.fonts.input * 96 >= 15 * dpi * 7 / 10, "at %d DPI the inputs' font is %d pixels", dpi,
            layout.fonts.input);
-    Click(FindControl(c.app, CMD_CALCULATE));
-    Settle(c.app);
+    ClickAndSettle(c, CMD_CALCULATE);
     ExpectStatusLine(c, (std::wstring(L"计算完成  ") + tool.title).c_str());
 }
 

@@ -1,27 +1,26 @@
 #include "tests/driver/tool_window.h"
 
+#include <algorithm>
 #include <cstring>
-#include <cwchar>
 
 #include "engine/tool_catalogue.h"
 #include "shell/palette.h"
+#include "shell/shell_state.h"
 #include "shell/shell_texts.h"
 #include "shell/window_frame.h"
 
 namespace {
 
-const ToolDef& ToolOrPeravin(const App& app) {
-    const ToolDef* tool = ToolOfWindow(app);
-    return tool ? *tool : *kToolCatalogue[0].tool;
-}
+const COLORREF kLevelColours[] = {kNormalVerdictColour, kNoticeVerdictColour, kWarningVerdictColour,
+                                  kDangerVerdictColour};
 
 }  // namespace
 
-const ToolDef* ToolOfWindow(const App& app) {
+const ToolDef& ToolOfWindow(const App& app) {
     std::wstring caption = ReadText(app.window);
     for (int t = 0; t < kToolCatalogueCount; ++t)
-        if (caption == kToolCatalogue[t].tool->title) return kToolCatalogue[t].tool;
-    return nullptr;
+        if (caption == kToolCatalogue[t].tool->title) return *kToolCatalogue[t].tool;
+    return *kToolCatalogue[0].tool;
 }
 
 const ToolDef* ToolOfProgram(const char* program) {
@@ -30,15 +29,42 @@ const ToolDef* ToolOfProgram(const char* program) {
     return nullptr;
 }
 
-ToolLayout LayoutOfWindow(const App&, const ToolDef& tool) { return ComputeToolLayout(tool, ReadScreenMetrics()); }
+ToolLayout LayoutOf(const ToolDef& tool) { return ComputeToolLayout(tool, ReadScreenMetrics()); }
 
 RECT RectOf(const Box& box) { return RECT{box.x, box.y, box.x + box.width, box.y + box.height}; }
 
-RECT ControlRect(HWND parent, HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+bool Inside(const RECT& inner, const RECT& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+void ExpectFramed(CaseContext& c, int clientWidth, int clientHeight) {
+    RECT client, outer, work, resized;
+    GetClientRect(c.app.window, &client);
+    GetWindowRect(c.app.window, &outer);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    Expect(c, client.right == clientWidth && client.bottom == clientHeight, "client %ld x %ld", client.right,
+           client.bottom);
+    const int width = outer.right - outer.left, height = outer.bottom - outer.top;
+    const int x = std::max<int>(work.left, work.left + (work.right - work.left - width) / 2);
+    Expect(c, Inside(outer, work) && outer.left == x, "window at (%ld, %ld)-(%ld, %ld), centred at x %d", outer.left,
+           outer.top, outer.right, outer.bottom, x);
+    SetWindowPos(c.app.window, nullptr, 0, 0, width + 200, height + 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle(c.app);
+    GetWindowRect(c.app.window, &resized);
+    Expect(c, resized.right - resized.left == width && resized.bottom - resized.top == height, "resized to %ld x %ld",
+           resized.right - resized.left, resized.bottom - resized.top);
+}
+
+HWND FindVerdictLabel(const App& app) {
+    ToolLayout layout = LayoutOf(ToolOfWindow(app));
+    return FindChildAt(app, L"Static", layout.verdict.x, layout.verdict.y);
+}
+
+std::vector<double> Defaults(const ToolDef& tool) {
+    std::vector<double> values(kMaxInputs);
+    for (int i = 0; i < tool.inputCount; ++i) values[i] = tool.inputs[i].defaultValue;
+    return values;
 }
 
 void TypeDefaults(const App& app, const ToolDef& tool) {
@@ -54,12 +80,6 @@ const CalculationResult& CalculationOf(const ToolDef& tool, const double* inputs
     static CalculationResult result;
     Calculate(tool, inputs, &result);
     return result;
-}
-
-const CalculationResult& DefaultCalculationOf(const ToolDef& tool) {
-    double inputs[kMaxInputs] = {};
-    for (int i = 0; i < tool.inputCount; ++i) inputs[i] = tool.inputs[i].defaultValue;
-    return CalculationOf(tool, inputs);
 }
 
 std::wstring ChoiceEntry(const InputField& input, int c) {
@@ -105,14 +125,52 @@ bool ChooseWithMouse(const App& app, HWND list, int index) {
     return true;
 }
 
-HWND FindVerdictLabel(const App& app) {
-    ToolLayout layout = LayoutOfWindow(app, ToolOrPeravin(app));
-    return FindChildAt(app, L"Static", layout.verdict.x, layout.verdict.y);
+void ClickAndSettle(CaseContext& c, int id) {
+    Click(FindControl(c.app, id));
+    Settle(c.app);
 }
 
-bool StatusLineShows(const App& app, const wchar_t* text, DWORD timeoutMs) {
-    ToolLayout layout = LayoutOfWindow(app, ToolOrPeravin(app));
-    const TextLook look = {L"Microsoft YaHei UI", -layout.fonts.small, FW_NORMAL, kMutedTextColour, kFooterColour,
+void PressAndSettle(CaseContext& c, UINT key) {
+    PressKey(c.app, key);
+    Settle(c.app);
+}
+
+void ChordAndSettle(CaseContext& c, const std::vector<UINT>& keys) {
+    PressChord(c.app, keys);
+    Settle(c.app);
+}
+
+bool ExpectStatusLine(CaseContext& c, const Box& status, int smallFont, const wchar_t* text) {
+    const TextLook look = {L"Microsoft YaHei UI", -smallFont, FW_NORMAL, kMutedTextColour, kFooterColour,
                            DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_RIGHT};
-    return RegionShowsText(app, RectOf(layout.status), text, look, timeoutMs);
+    return Expect(c, RegionShowsText(c.app, RectOf(status), text, look), "the status line does not show \"%s\"",
+                  Utf8(text).c_str());
+}
+
+bool ExpectStatusLine(CaseContext& c, const wchar_t* text) {
+    const ToolLayout layout = LayoutOf(Tool(c));
+    return ExpectStatusLine(c, layout.status, layout.fonts.small, text);
+}
+
+void ExpectVerdictColour(CaseContext& c, COLORREF colour, COLORREF otherColour) {
+    const RECT verdict = ControlRect(c.app.window, FindVerdictLabel(c.app));
+    Capture shown;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 3000; Sleep(20)) {
+        CaptureClient(c.app, verdict, &shown);
+        if (CountColour(shown, colour) >= 10 && CountColour(shown, otherColour) == 0) return;
+    }
+    Expect(c, false, "verdict: %d pixels of %s and %d of %s", CountColour(shown, colour), ColourName(colour).c_str(),
+           CountColour(shown, otherColour), ColourName(otherColour).c_str());
+}
+
+void ExpectShows(CaseContext& c, const std::vector<double>& values, const char* when, bool dimmed) {
+    const CalculationResult& expected = CalculationOf(Tool(c), values.data());
+    const std::string box = "result box " + std::string(when), verdict = "verdict " + std::string(when);
+    ExpectText(c, ReadText(FindControl(c.app, RESULT_EDIT_ID)), expected.resultText, box.c_str());
+    ExpectText(c, ReadText(FindVerdictLabel(c.app)), expected.verdictText, verdict.c_str());
+    const COLORREF level = kLevelColours[expected.level];
+    if (dimmed)
+        ExpectVerdictColour(c, kMutedTextColour, level);
+    else
+        ExpectVerdictColour(c, level, kLevelColours[expected.level == 0 ? 3 : 0]);
 }

@@ -89,34 +89,23 @@ struct RecordSave : testing::Test {
     std::wstring root, base, folder, file;
 };
 
-TEST_F(RecordSave, FirstSaveCreatesFoldersAndStartsFileWithMarkAndHeader) {
+// The first save makes the folders and starts the file with the mark and the
+// header; later saves add only their records; a deleted file starts anew;
+// each tool has a file of its own.
+TEST_F(RecordSave, SavesStartTheToolsFileAndAddTheirRecords) {
     ASSERT_FALSE(PathExists(root));
     const double values[] = {60, 10, 60};
-    wchar_t line[kRecordLineCapacity];
+    wchar_t line[kRecordLineCapacity], recordFile[kRecordFileCapacity];
     ASSERT_TRUE(BuildRecordLine(line, CatalogueTool("Peravin"), values, L"R\r\n", L"V", kSaveTime));
-    wchar_t recordFile[kRecordFileCapacity];
     EXPECT_EQ(SaveRecordLine(base.c_str(), CatalogueTool("Peravin"), line, recordFile), RecordSaved);
     EXPECT_EQ(std::wstring(recordFile), file);
-    EXPECT_TRUE(IsDirectory(folder));
-    EXPECT_EQ(ReadBytes(FsPath(file)), std::string(kMarkAndHeader) +
-                                   "2026-12-07 09:05:03,Peravin,输注速度=60,葡萄糖浓度=10,体重=60,\"R\r\n\",V\r\n");
-}
-
-TEST_F(RecordSave, SecondSaveAddsOnlyItsRecord) {
-    ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 1, 2, L"first"), RecordSaved);
+    const std::string first = "2026-12-07 09:05:03,Peravin,输注速度=60,葡萄糖浓度=10,体重=60,\"R\r\n\",V\r\n";
+    EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + first);
     ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 3, 4, L"second"), RecordSaved);
-    EXPECT_EQ(ReadBytes(FsPath(file)),
-              kMarkAndHeader + ExpectedRecord(1, 2, L"first") + ExpectedRecord(3, 4, L"second"));
-}
-
-TEST_F(RecordSave, DeletedFileComesBackWithMarkAndHeader) {
-    ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 1, 2, L"first"), RecordSaved);
+    EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + first + ExpectedRecord(3, 4, L"second"));
     RemovePath(file);
-    ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 3, 4, L"second"), RecordSaved);
-    EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(3, 4, L"second"));
-}
-
-TEST_F(RecordSave, EachToolHasItsOwnFile) {
+    ASSERT_EQ(Save(base, CatalogueTool("Peravin"), 5, 6, L"third"), RecordSaved);
+    EXPECT_EQ(ReadBytes(FsPath(file)), kMarkAndHeader + ExpectedRecord(5, 6, L"third"));
     ASSERT_EQ(Save(base, ToolWithId(7), 1, 2, L"seven"), RecordSaved);
     ASSERT_EQ(Save(base, ToolWithId(1234), 3, 4, L"many"), RecordSaved);
     EXPECT_EQ(ReadBytes(FsPath(folder + L"\\T007.csv")), kMarkAndHeader + ExpectedRecord(1, 2, L"seven"));

@@ -125,10 +125,15 @@ TEST(QuoteArgument, ReadsBackUnchanged) {
 }
 
 // A tool of the test: what the calculation line may name.
+const InputChoice kGrades[] = {{1, L"一级"}, {2.5, L"二级"}};
+const InputChoice kItems[] = {{1, L"甲项"}, {2, L"乙项"}, {4, L"丙项"}};
 const InputField kCalcInputs[] = {
     {"w", L"体重", L"kg", 65},
     {"h", L"身高", L"cm", 170},
     {"rate2", L"速度2", nullptr, 1.5},
+    Number("n", L"次数", nullptr, 2, 1, 10),
+    Choice("grade", L"分级", nullptr, 1, kGrades),
+    Checklist("rf", L"危险因素", L"分", kItems),
 };
 const ToolDef kCalcTool = {.id = 9,
                            .title = L"测试",
@@ -144,7 +149,7 @@ TEST(ParseCalcCommand, PathKeysAndValues) {
         std::wstring line;
         CalcCommand command;
         std::wstring path = L"";  // when accepted
-        double w = 0, h = 0, rate2 = 0;
+        double w = 65, h = 170, rate2 = 1.5, n = 2, grade = 1, rf = 0;
     } cases[] = {
         {L"X.exe --calc out.txt w=80 h=160", CalcAccepted, L"out.txt", 80, 160, 1.5},
         {L"X.exe --calc out.txt", CalcAccepted, L"out.txt", 65, 170, 1.5},
@@ -182,7 +187,20 @@ TEST(ParseCalcCommand, PathKeysAndValues) {
         {L"X.exe --calcx out.txt w=1", CalcNotAsked},
         {L"X.exe --CALC out.txt", CalcNotAsked},
         {L"X.exe \"--calc out.txt\"", CalcNotAsked},
-        {L"\"C:\\a --calc\\X.exe\" out.txt", CalcNotAsked},
+        {L"X.exe --calc out.txt n=10 grade=2.5 rf=1+3", CalcAccepted, L"out.txt", 65, 170, 1.5, 10, 2.5, 5},
+        {L"X.exe --calc out.txt grade=\" 1 \" rf=\" 3+2+1 \"", CalcAccepted, L"out.txt", 65, 170, 1.5, 2, 1, 7},
+        {L"X.exe --calc out.txt rf=0", CalcAccepted, L"out.txt"},
+        {L"X.exe --calc out.txt n=11", CalcOutOfRange},
+        {L"X.exe --calc out.txt n=0.999", CalcOutOfRange},
+        {L"X.exe --calc out.txt grade=2", CalcNotAChoice},
+        {L"X.exe --calc out.txt grade=", CalcNotAChoice},
+        {L"X.exe --calc out.txt grade=1x", CalcNotAChoice},
+        {L"X.exe --calc out.txt rf=5", CalcNotAChoice},
+        {L"X.exe --calc out.txt rf=4", CalcNotAChoice},
+        {L"X.exe --calc out.txt rf=1+1", CalcNotAChoice},
+        {L"X.exe --calc out.txt rf=1+", CalcNotAChoice},
+        {L"X.exe --calc out.txt rf=0+1", CalcNotAChoice},
+        {L"X.exe --calc out.txt rf=", CalcNotAChoice},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.line.substr(0, 80)));
@@ -190,9 +208,8 @@ TEST(ParseCalcCommand, PathKeysAndValues) {
         EXPECT_EQ(ParseCalcCommand(c.line.c_str(), kCalcTool, &request), c.command);
         if (c.command != CalcAccepted) continue;
         EXPECT_EQ(std::wstring(request.path), c.path);
-        EXPECT_DOUBLE_EQ(request.inputValues[0], c.w);
-        EXPECT_DOUBLE_EQ(request.inputValues[1], c.h);
-        EXPECT_DOUBLE_EQ(request.inputValues[2], c.rate2);
+        const double expected[] = {c.w, c.h, c.rate2, c.n, c.grade, c.rf};
+        for (int i = 0; i < 6; ++i) EXPECT_DOUBLE_EQ(request.inputValues[i], expected[i]) << kCalcInputs[i].key;
     }
 }
 

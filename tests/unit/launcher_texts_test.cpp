@@ -30,15 +30,6 @@ TEST(LauncherTexts, SayWhatTheLauncherShows) {
          L"找到 3 个工具：↑↓ 选择，回车打开，Esc 清空"},
         {Made([](wchar_t* t, int n) { FormatListStatus(0, 51, true, t, n); }), L"没有找到匹配的工具：按 Esc 清空查找"},
         {Made([](wchar_t* t, int n) { FormatOpenedStatus(kTitle, t, n); }), L"已打开：体质指数（中国成人标准）"},
-        {Made([](wchar_t* t, int n) { BuildLauncherAboutText(51, t, n); }),
-         L"临床工具箱\r\n"
-         L"\r\n"
-         L"共 51 个临床工具，按分类列出；输入名称、缩写或拼音首字母即可查找。\r\n"
-         L"\r\n"
-         L"本工具为临床辅助计算/记录工具，结果不能替代医师诊疗判断，\r\n"
-         L"具体用药与处置请结合患者实际情况及本院规范执行。\r\n"
-         L"\r\n"
-         L"版本 V" PERAVIN_VERSION_TEXT L"    官网：www.tolmmed.example"},
         {Made([](wchar_t* t, int n) { FormatProgramMissingMessage(kPath, kTitle, t, n); }),
          L"找不到程序：\r\nC:\\Program Files\\TolmMed Suite\\BodyMassIndex.exe\r\n\r\n"
          L"“体质指数（中国成人标准）”的程序应与临床工具箱在同一文件夹中。"},
@@ -47,6 +38,9 @@ TEST(LauncherTexts, SayWhatTheLauncherShows) {
          L"“体质指数（中国成人标准）”无法打开（错误 193）。"},
     };
     for (const Row& row : rows) EXPECT_EQ(row.made, row.expected);
+    const std::wstring about = Made([](wchar_t* t, int n) { BuildLauncherAboutText(51, t, n); });
+    EXPECT_EQ(about.find(L"临床工具箱\r\n\r\n共 51 个临床工具"), 0u);
+    EXPECT_EQ(about.substr(about.rfind(L"\r\n")), L"\r\n版本 V" PERAVIN_VERSION_TEXT L"    官网：www.tolmmed.example");
 }
 
 // Each text fits the buffer the launcher gives it.

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
+#include "engine/tool_catalogue.h"
 #include "store/selftest_report.h"
 #include "tests/support/test_files.h"
 
@@ -37,11 +40,42 @@ const OutputField kFailing[] = {{"y", L"商", nullptr, "x/0", nullptr}};
 const ToolDef kFailingTool = {.id = 7, .title = L"t", .category = L"c", .basis = L"b", .inputCount = 1,
                               .inputs = kInputs, .outputCount = 1, .outputs = kFailing};
 
+// An output that cannot be computed is exit code 2, from the command line too.
 TEST(SelfTest, AFailedOutputIsExitCodeTwo) {
     TempFolder folder;
     std::wstring path = folder.WidePath(L"r.txt");
     EXPECT_EQ(RunSelfTestOf(kFailingTool, path.c_str()), kSelfTestOutputsFailed);
     EXPECT_NE(ReadBytes(folder.Path("r.txt")).find("\r\nERRORS|1\r\n"), std::string::npos);
+    const double values[kMaxInputs] = {5};
+    EXPECT_EQ(RunCalcReport(kFailingTool, values, path.c_str()), kSelfTestOutputsFailed);
+    EXPECT_EQ(ReadBytes(folder.Path("r.txt")).find("TOOL|7|t|c\r\nIN|x|x|5\r\n"), 0u);
+}
+
+// For every tool: with the same inputs, the --calc report is the self-test's
+// with one IN line per input (and a CHOICE line per choice) after the TOOL line.
+TEST(CalcReport, IsTheSelfTestReportWithTheInputLines) {
+    static wchar_t selfTest[kSelfTestReportCapacity], calc[kSelfTestReportCapacity];
+    for (int t = 0; t < kToolCatalogueCount; ++t) {
+        const ToolDef& tool = *kToolCatalogue[t].tool;
+        SCOPED_TRACE(kToolCatalogue[t].program);
+        BuildSelfTestReport(tool, selfTest);
+        double defaults[kMaxInputs] = {};
+        for (int i = 0; i < tool.inputCount; ++i) defaults[i] = tool.inputs[i].defaultValue;
+        BuildCalcReport(tool, defaults, calc);
+        std::vector<std::wstring> lines = CrLfLines(calc);
+        std::wstring withoutInputs = lines[0] + L"\r\n";
+        size_t l = 1;
+        for (int i = 0; i < tool.inputCount; ++i) {
+            std::wstring key(tool.inputs[i].key, tool.inputs[i].key + std::strlen(tool.inputs[i].key));
+            ASSERT_LT(l + tool.inputs[i].choiceCount, lines.size());
+            EXPECT_EQ(lines[l].rfind(L"IN|" + key + L"|" + tool.inputs[i].label + L"|", 0), 0u) << lines[l];
+            for (int c = 1; c <= tool.inputs[i].choiceCount; ++c)
+                EXPECT_EQ(lines[l + c].rfind(L"CHOICE|" + key + L"|", 0), 0u) << lines[l + c];
+            l += 1 + tool.inputs[i].choiceCount;
+        }
+        for (; l < lines.size(); ++l) withoutInputs += lines[l] + L"\r\n";
+        EXPECT_EQ(withoutInputs, std::wstring(selfTest));
+    }
 }
 
 TEST(SelfTest, DetailFlattening) {

@@ -52,12 +52,8 @@ TEST(ToolLayout, At96DpiOnATallScreenIsTheWindowUsersKnow) {
         {layout.buttons[ButtonCalculate], {20, 668, 152, 40}}, {layout.buttons[ButtonAbout], {616, 668, 110, 40}},
         {layout.inputPanel.panel, {20, 96, 440, 552}}, {layout.header.webAddress, {780, 8, 214, 26}},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(row.box.x, row.expected.x);
-        EXPECT_EQ(row.box.y, row.expected.y);
-        EXPECT_EQ(row.box.width, row.expected.width);
-        EXPECT_EQ(row.box.height, row.expected.height);
-    }
+    auto Numbers = [](const Box& b) { return std::vector<int>{b.x, b.y, b.width, b.height}; };
+    for (const auto& row : rows) EXPECT_EQ(Numbers(row.box), Numbers(row.expected));
     const ToolFonts& f = layout.fonts;
     EXPECT_EQ(std::vector<int>({f.title, f.caption, f.label, f.input, f.verdict, f.result, f.button, f.small}),
               std::vector<int>({27, 14, 14, 15, 21, 15, 15, 12}));
