@@ -135,11 +135,20 @@ struct ToolDef {
 // a report kind (one without a generator gets the fixed no-report text).
 inline bool IsReportTool(const ToolDef& tool) { return tool.report || tool.reportKind != ReportNone; }
 
+// The inputs the window and the commands read: at most kMaxInputs.
+inline int InputRowCount(const ToolDef& tool) { return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs; }
+
 // The number of entries of a constant table, as a ToolDef count.
 template <typename T, int32_t N>
 constexpr int32_t CountOf(const T (&)[N]) {
     return N;
 }
+
+// ---- Choices many tools share, said once ----
+
+inline constexpr InputChoice kNoYesChoices[] = {{0, L"否"}, {1, L"是"}};
+inline constexpr InputChoice kMaleFemaleChoices[] = {{1, L"男"}, {0, L"女"}};
+inline constexpr InputChoice kFemaleMaleChoices[] = {{0, L"女"}, {1, L"男"}};
 
 // ---- Writing inputs ----
 // A tool's inputs read best as one call per row; each fills the fields its

@@ -16,21 +16,6 @@ constexpr int kRowTextInset = 16;
 constexpr int kToolTextIndent = 28;
 constexpr int kProgramNameWidth = 190;
 
-struct Scale {
-    int num;
-    int den;
-};
-
-int Scaled(const Scale& scale, int units) { return (units * scale.num + scale.den / 2) / scale.den; }
-
-Box ScaledEdges(const Scale& scale, int left, int top, int right, int bottom) {
-    return BoxFromEdges(Scaled(scale, left), Scaled(scale, top), Scaled(scale, right), Scaled(scale, bottom));
-}
-
-bool Smaller(const Scale& a, const Scale& b) {
-    return static_cast<long long>(a.num) * b.den < static_cast<long long>(b.num) * a.den;
-}
-
 int RowScaled(const LauncherLayout& layout, int units) {
     return Scaled(Scale{layout.scaleNumerator, layout.scaleDenominator}, units);
 }
@@ -38,17 +23,10 @@ int RowScaled(const LauncherLayout& layout, int units) {
 }  // namespace
 
 LauncherLayout ComputeLauncherLayout(const ScreenMetrics& screen) {
-    Scale scale = {screen.dpi > 0 ? screen.dpi : 96, 96};
-    int roomWidth = screen.workArea.width - screen.frameWidth;
-    int roomHeight = screen.workArea.height - screen.frameHeight;
-    const Scale byWidth = {roomWidth, kClientWidth};
-    const Scale byHeight = {roomHeight, kListTop + kShortestListHeight + kBelowList};
-    if (roomWidth > 0 && Smaller(byWidth, scale)) scale = byWidth;
-    if (roomHeight > 0 && Smaller(byHeight, scale)) scale = byHeight;
-
+    const Scale scale = ScaleForScreen(screen, kClientWidth, kListTop + kShortestListHeight + kBelowList);
     int listBottom = kNaturalListBottom;
-    int roomUnits = roomHeight > 0 ? static_cast<int>(static_cast<long long>(roomHeight) * scale.den / scale.num) : 0;
-    if (roomHeight > 0 && listBottom + kBelowList > roomUnits) listBottom = roomUnits - kBelowList;
+    int roomUnits = RoomHeightInUnits(screen, scale);
+    if (roomUnits > 0 && listBottom + kBelowList > roomUnits) listBottom = roomUnits - kBelowList;
     if (listBottom < kListTop + kShortestListHeight) listBottom = kListTop + kShortestListHeight;
 
     LauncherLayout layout = {};
@@ -56,10 +34,10 @@ LauncherLayout ComputeLauncherLayout(const ScreenMetrics& screen) {
     layout.scaleDenominator = scale.den;
     layout.clientWidth = Scaled(scale, kClientWidth);
     layout.clientHeight = Scaled(scale, listBottom + kBelowList);
-    // Fonts rounded down, as in the tools' window.
-    auto font = [&scale](int units) { return units * scale.num / scale.den; };
-    layout.fonts = LauncherFontHeights{font(27), font(14), font(17), font(14), font(15), font(15), font(12)};
-    layout.lineWidth = Scaled(scale, 1) > 0 ? Scaled(scale, 1) : 1;
+    layout.fonts = LauncherFontHeights{ScaledFont(scale, 27), ScaledFont(scale, 14), ScaledFont(scale, 17),
+                                       ScaledFont(scale, 14), ScaledFont(scale, 15), ScaledFont(scale, 15),
+                                       ScaledFont(scale, 12)};
+    layout.lineWidth = ScaledLine(scale);
     layout.header = HeaderBandLayout{Scaled(scale, 88), Scaled(scale, 8), ScaledEdges(scale, 26, 12, 496, 50),
                                      ScaledEdges(scale, 28, 48, 734, 76),
                                      ScaledEdges(scale, kClientWidth - 240, 8, kClientWidth - 26, 34)};

@@ -1,19 +1,16 @@
 #include "shell/commands.h"
 
-#include <shlobj.h>
-
 #include "engine/calculation.h"
 #include "engine/platform.h"
 #include "engine/text.h"
 #include "shell/clipboard.h"
 #include "shell/input_controls.h"
+#include "shell/local_app_data.h"
 #include "shell/shell_state.h"
 #include "shell/shell_texts.h"
 #include "store/record_log.h"
 
 namespace {
-
-int InputRows(const ToolDef& tool) { return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs; }
 
 void ShowMessage(const wchar_t* text, const wchar_t* caption, UINT icon) {
     MessageBoxW(CurrentShell().mainWindow, text, caption, MB_OK | icon);
@@ -28,15 +25,6 @@ void SetStatus(const wchar_t* text) {
     InvalidateRect(shell.mainWindow, &status, FALSE);
 }
 
-// The per-user local application-data folder, as SHGetFolderPathW hands it
-// over (MAX_PATH characters). Empty when Windows cannot tell it.
-constexpr int kBaseFolderCapacity = MAX_PATH;
-
-void ReadLocalAppDataFolder(wchar_t* base) {
-    base[0] = L'\0';
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base))) base[0] = L'\0';
-}
-
 // Reads every input into inputValues; false, after telling the user and
 // focusing the control, when one is refused. inputValues then keeps the
 // values of the last calculation, so they never mix with new ones.
@@ -44,7 +32,7 @@ bool ReadInputControls(ShellState& shell) {
     const ToolDef& tool = *shell.tool;
     double values[kMaxInputs] = {};
     bool checked[kMaxInputChoices] = {};
-    for (int i = 0; i < InputRows(tool); ++i) {
+    for (int i = 0; i < InputRowCount(tool); ++i) {
         InputProblem problem = ReadInputControl(shell, i, &values[i], checked);
         if (problem == InputAccepted) continue;
         wchar_t message[kInputMessageCapacity];
@@ -128,7 +116,7 @@ void OnReset() {
     ShellState& shell = CurrentShell();
     const ToolDef& tool = *shell.tool;
     shell.filling = true;
-    for (int i = 0; i < InputRows(tool); ++i) ShowStartingValue(shell, i);
+    for (int i = 0; i < InputRowCount(tool); ++i) ShowStartingValue(shell, i);
     shell.filling = false;
     shell.last.resultText[0] = L'\0';
     shell.last.level = LevelNormal;
@@ -148,7 +136,7 @@ void OnAbout() {
 void OnSaveRecord() {
     ShellState& shell = CurrentShell();
     if (!ResultReady(shell, kSaveNoResultMessage)) return;
-    wchar_t base[kBaseFolderCapacity];
+    wchar_t base[kLocalAppDataCapacity];
     ReadLocalAppDataFolder(base);
     // Built once: a retry saves this very record, with the time of the click.
     static wchar_t line[kRecordLineCapacity];

@@ -112,14 +112,12 @@ void CreateButton(const ShellState& shell, const ButtonSpec& button, DWORD style
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(button.id)), shell.instance, nullptr);
 }
 
-int InputRows(const ToolDef& tool) { return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs; }
-
 LRESULT OnCreate(HWND window) {
     ShellState& shell = CurrentShell();
     shell.mainWindow = window;
     const ToolDef& tool = *shell.tool;
     shell.filling = true;
-    for (int i = 0; i < InputRows(tool); ++i) {
+    for (int i = 0; i < InputRowCount(tool); ++i) {
         CreateInputRow(shell, i);
         ShowStartingValue(shell, i);
     }

@@ -42,21 +42,6 @@ constexpr int kColumnBottomGap = 16;
 constexpr int kColumnWidth = 492;
 constexpr int kSmallFont = 12;
 
-struct Scale {
-    int num;
-    int den;
-};
-
-int Scaled(const Scale& scale, int units) { return (units * scale.num + scale.den / 2) / scale.den; }
-
-Box ScaledEdges(const Scale& scale, int left, int top, int right, int bottom) {
-    return BoxFromEdges(Scaled(scale, left), Scaled(scale, top), Scaled(scale, right), Scaled(scale, bottom));
-}
-
-// a < b, as fractions.
-bool Smaller(const Scale& a, const Scale& b) {
-    return static_cast<long long>(a.num) * b.den < static_cast<long long>(b.num) * a.den;
-}
 
 // The height a wrapped text of the small font needs in a box of the column's
 // width, with a tenth to spare for where a line breaks and two pixels a line
@@ -104,8 +89,6 @@ Column FitColumn(const Column& smallest, int panelHeight) {
     }
     return column;
 }
-
-int InputRowCount(const ToolDef& tool) { return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs; }
 
 int ChecklistRow(const ToolDef& tool) {
     for (int i = 0; i < InputRowCount(tool); ++i)
@@ -193,10 +176,6 @@ void PlaceFooter(const Scale& scale, int panelBottom, ToolLayout* layout) {
     layout->clientHeight = Scaled(scale, bottom);
 }
 
-// Fonts are rounded down, never up, so a text that fits its box at 96 DPI
-// fits it at every scale.
-int ScaledFont(const Scale& scale, int units) { return units * scale.num / scale.den; }
-
 void PlaceFonts(const Scale& scale, ToolLayout* layout) {
     layout->fonts = ToolFonts{ScaledFont(scale, 27), ScaledFont(scale, 14), ScaledFont(scale, 14),
                               ScaledFont(scale, 15), ScaledFont(scale, 21), ScaledFont(scale, 15),
@@ -219,18 +198,12 @@ ToolLayout ComputeToolLayout(const ToolDef& tool, const ScreenMetrics& screen) {
 
     // As the DPI asks, unless the work area is too narrow, or too short for
     // even the compact window.
-    Scale scale = {screen.dpi > 0 ? screen.dpi : 96, 96};
-    int roomWidth = screen.workArea.width - screen.frameWidth;
-    int roomHeight = screen.workArea.height - screen.frameHeight;
-    const Scale byWidth = {roomWidth, kClientWidth};
-    const Scale byHeight = {roomHeight, kFixedHeight + smallestPanel};
-    if (roomWidth > 0 && Smaller(byWidth, scale)) scale = byWidth;
-    if (roomHeight > 0 && Smaller(byHeight, scale)) scale = byHeight;
+    const Scale scale = ScaleForScreen(screen, kClientWidth, kFixedHeight + smallestPanel);
 
     // The panel as tall as the work area lets it be, in units.
     int panelHeight = kNaturalPanelHeight;
-    int roomUnits = roomHeight > 0 ? static_cast<int>(static_cast<long long>(roomHeight) * scale.den / scale.num) : 0;
-    if (roomHeight > 0 && kFixedHeight + panelHeight > roomUnits) panelHeight = roomUnits - kFixedHeight;
+    int roomUnits = RoomHeightInUnits(screen, scale);
+    if (roomUnits > 0 && kFixedHeight + panelHeight > roomUnits) panelHeight = roomUnits - kFixedHeight;
     if (panelHeight < smallestPanel) panelHeight = smallestPanel;
     // A column that fits in less leaves the rest to the rows.
     const Column column = FitColumn(smallest, panelHeight);
@@ -241,7 +214,7 @@ ToolLayout ComputeToolLayout(const ToolDef& tool, const ScreenMetrics& screen) {
     layout.scaleDenominator = scale.den;
     layout.compact = panelHeight < kNaturalPanelHeight || Smaller(scale, Scale{screen.dpi > 0 ? screen.dpi : 96, 96});
     layout.clientWidth = Scaled(scale, kClientWidth);
-    layout.lineWidth = Scaled(scale, 1) > 0 ? Scaled(scale, 1) : 1;
+    layout.lineWidth = ScaledLine(scale);
     layout.checklistItemHeight = Scaled(scale, kChecklistItemHeight);
     PlaceFonts(scale, &layout);
     PlaceHeader(scale, &layout);

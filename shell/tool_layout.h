@@ -13,14 +13,7 @@
 
 #include "engine/tool_def.h"
 #include "shell/layout.h"
-
-// What the layout is computed for.
-struct ScreenMetrics {
-    int dpi;         // logical pixels per inch (96, 120, 144, 192, ...)
-    Box workArea;    // the screen above the taskbar, in pixels
-    int frameWidth;  // what the caption and borders add to the client area
-    int frameHeight;
-};
+#include "shell/layout_scale.h"
 
 struct InputRowLayout {
     Box label;

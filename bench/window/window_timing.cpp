@@ -8,25 +8,19 @@
 //     window_timing.exe [presses] [minimal]
 #include <windows.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <cwchar>
 #include <vector>
 
+#include "bench/window/repaint_timing.h"
 #include "engine/tool_def.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
 
 namespace {
 
-LARGE_INTEGER keyTaken;
 bool awaitingText = false;
-bool awaitingPaint = false;
 std::vector<double> toResult;
 std::vector<double> toText;
-std::vector<double> toPainted;
-HANDLE painted;
-WNDPROC labelProc = nullptr;
 
 // The window measured: its main window, the box F5 goes to, the result box
 // and the verdict label.
@@ -35,31 +29,11 @@ struct Timed {
 };
 Timed timed = {};
 
-double MillisecondsSince(const LARGE_INTEGER& from) {
-    LARGE_INTEGER now, frequency;
-    QueryPerformanceCounter(&now);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(now.QuadPart - from.QuadPart) * 1000 / frequency.QuadPart;
-}
-
-LRESULT CALLBACK TimedLabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = CallWindowProcW(labelProc, window, message, wParam, lParam);
-    if (message == WM_PAINT && awaitingPaint) {
-        awaitingPaint = false;
-        toPainted.push_back(MillisecondsSince(keyTaken));
-        SetEvent(painted);
-    }
-    return result;
-}
-
 LRESULT CALLBACK StampKey(int code, WPARAM wParam, LPARAM lParam) {
     const MSG* message = reinterpret_cast<const MSG*>(lParam);
     if (code == HC_ACTION && wParam == PM_REMOVE && message->message == WM_KEYDOWN && message->wParam == VK_F5) {
-        if (!labelProc)
-            labelProc = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrW(timed.label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TimedLabelProc)));
-        QueryPerformanceCounter(&keyTaken);
-        awaitingText = awaitingPaint = true;
+        StampKeyFor(timed.label);
+        awaitingText = true;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -67,10 +41,10 @@ LRESULT CALLBACK StampKey(int code, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK StampTexts(int code, WPARAM wParam, LPARAM lParam) {
     const CWPRETSTRUCT* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     if (code == HC_ACTION && awaitingText && call->message == WM_SETTEXT && call->hwnd == timed.result)
-        toResult.push_back(MillisecondsSince(keyTaken));
+        toResult.push_back(MillisecondsSince(repaintTiming.keyTaken));
     if (code == HC_ACTION && awaitingText && call->message == WM_SETTEXT && call->hwnd == timed.label) {
         awaitingText = false;
-        toText.push_back(MillisecondsSince(keyTaken));
+        toText.push_back(MillisecondsSince(repaintTiming.keyTaken));
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -81,9 +55,9 @@ DWORD WINAPI PressF5(void*) {
     while (!timed.window || !IsWindowVisible(timed.window)) Sleep(10);
     Sleep(300);
     for (int i = 0; i < presses; ++i) {
-        ResetEvent(painted);
+        ResetEvent(repaintTiming.painted);
         PostMessageW(timed.keyTarget, WM_KEYDOWN, VK_F5, 0x003F0001);
-        WaitForSingleObject(painted, 2000);
+        WaitForSingleObject(repaintTiming.painted, 2000);
     }
     PostMessageW(timed.window, WM_CLOSE, 0, 0);
     return 0;
@@ -155,28 +129,12 @@ DWORD WINAPI WatchToolWindow(void*) {
     return 0;
 }
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return -1;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void Report(const char* what, std::vector<double> values) {
-    if (values.empty()) {
-        printf("%s: no samples\n", what);
-        return;
-    }
-    std::sort(values.begin(), values.end());
-    printf("%s: median %.3f ms, 95th percentile %.3f ms, max %.3f ms (%u presses)\n", what, values[values.size() / 2],
-           values[values.size() * 95 / 100], values.back(), static_cast<unsigned>(values.size()));
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc > 1) presses = _wtoi(argv[1]);
     bool minimal = argc > 2 && wcscmp(argv[2], L"minimal") == 0;
-    painted = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    repaintTiming.painted = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     DWORD thread = GetCurrentThreadId();
     SetWindowsHookExW(WH_GETMESSAGE, StampKey, nullptr, thread);
     SetWindowsHookExW(WH_CALLWNDPROCRET, StampTexts, nullptr, thread);
@@ -189,7 +147,7 @@ int wmain(int argc, wchar_t** argv) {
     printf("%s:\n", who);
     Report("  F5 to result text set", toResult);
     Report("  F5 to verdict text set", toText);
-    Report("  F5 to verdict label repainted", toPainted);
-    printf("MEDIAN %.3f\n", Median(toPainted));
+    Report("  F5 to verdict label repainted", repaintTiming.samples);
+    printf("MEDIAN %.3f\n", Median(repaintTiming.samples));
     return exitCode;
 }

@@ -4,14 +4,9 @@
 
 namespace {
 
-const InputChoice kSex[] = {
-    {1, L"男"},
-    {0, L"女"},
-};
-
 // The factors vary by source, so they stay number boxes.
 const InputField kInputs[] = {
-    Choice("sex", L"性别", nullptr, 1, kSex),
+    Choice("sex", L"性别", nullptr, 1, kMaleFemaleChoices),
     Measured("w", L"体重", L"kg", 60, 10, 350),
     Measured("h", L"身高", L"cm", 165, 50, 250),
     Measured("age", L"年龄", L"岁", 50, 18, 120),

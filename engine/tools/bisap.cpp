@@ -3,14 +3,12 @@
 
 namespace {
 
-const InputChoice kYesNo[] = {{0, L"否"}, {1, L"是"}};
-
 const InputField kInputs[] = {
     Measured("urea", L"尿素", L"mmol/L", 5, 0.5, 100),
-    Choice("mental", L"精神状态异常", L"分", 0, kYesNo),
-    Choice("sirs", L"全身炎症反应综合征", L"分", 0, kYesNo),
+    Choice("mental", L"精神状态异常", L"分", 0, kNoYesChoices),
+    Choice("sirs", L"全身炎症反应综合征", L"分", 0, kNoYesChoices),
     Measured("age", L"年龄", L"岁", 45, 18, 120),
-    Choice("effusion", L"胸腔积液", L"分", 0, kYesNo),
+    Choice("effusion", L"胸腔积液", L"分", 0, kNoYesChoices),
 };
 
 // BUN 25 mg/dL is urea 8.9 mmol/L.

@@ -3,15 +3,10 @@
 
 namespace {
 
-const InputChoice kSex[] = {
-    {1, L"男"},
-    {0, L"女"},
-};
-
 const InputField kInputs[] = {
     Measured("h", L"身高", L"cm", 170, 20, 250),
     Measured("w", L"体重", L"kg", 65, 0.3, 350),
-    Choice("sex", L"性别", nullptr, 1, kSex),
+    Choice("sex", L"性别", nullptr, 1, kMaleFemaleChoices),
 };
 
 // The paediatric rule has no age to go by, so it is shown for any weight.

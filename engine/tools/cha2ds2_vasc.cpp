@@ -4,18 +4,15 @@
 
 namespace {
 
-const InputChoice kNoYes[] = {{0, L"否"}, {1, L"是"}};
-const InputChoice kSex[] = {{1, L"男"}, {0, L"女"}};
-
 // Opens on a man of 60 with no risk factor: score 0.
 const InputField kInputs[] = {
-    Choice("chf", L"心衰/左室功能不全", nullptr, 0, kNoYes),
-    Choice("htn", L"高血压", nullptr, 0, kNoYes),
+    Choice("chf", L"心衰/左室功能不全", nullptr, 0, kNoYesChoices),
+    Choice("htn", L"高血压", nullptr, 0, kNoYesChoices),
     Measured("age", L"年龄", L"岁", 60, 18, 120),
-    Choice("dm", L"糖尿病", nullptr, 0, kNoYes),
-    Choice("stroke", L"卒中/TIA/血栓栓塞史", nullptr, 0, kNoYes),
-    Choice("vasc", L"血管疾病", nullptr, 0, kNoYes),
-    Choice("sex", L"性别", nullptr, 1, kSex),
+    Choice("dm", L"糖尿病", nullptr, 0, kNoYesChoices),
+    Choice("stroke", L"卒中/TIA/血栓栓塞史", nullptr, 0, kNoYesChoices),
+    Choice("vasc", L"血管疾病", nullptr, 0, kNoYesChoices),
+    Choice("sex", L"性别", nullptr, 1, kMaleFemaleChoices),
 };
 
 const OutputField kOutputs[] = {

@@ -3,13 +3,8 @@
 
 namespace {
 
-const InputChoice kSex[] = {
-    {1, L"男"},
-    {0, L"女"},
-};
-
 const InputField kInputs[] = {
-    Choice("sex", L"性别", nullptr, 1, kSex),
+    Choice("sex", L"性别", nullptr, 1, kMaleFemaleChoices),
     Measured("qt", L"QT间期", L"ms", 400, 200, 700),
     Measured("hr", L"心率", L"次/分", 75, 20, 300),
 };

@@ -3,13 +3,8 @@
 
 namespace {
 
-const InputChoice kSex[] = {
-    {1, L"男"},
-    {0, L"女"},
-};
-
 const InputField kInputs[] = {
-    Choice("sex", L"性别", nullptr, 1, kSex),
+    Choice("sex", L"性别", nullptr, 1, kMaleFemaleChoices),
     Measured("age", L"年龄", L"岁", 65, 18, 120),
     Measured("w", L"体重", L"kg", 60, 10, 350),
     Measured("scr", L"血肌酐", L"μmol/L", 100, 10, 3000),

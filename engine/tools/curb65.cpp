@@ -3,10 +3,8 @@
 
 namespace {
 
-const InputChoice kNoYes[] = {{0, L"否"}, {1, L"是"}};
-
 const InputField kInputs[] = {
-    Choice("conf", L"新发意识障碍", nullptr, 0, kNoYes),
+    Choice("conf", L"新发意识障碍", nullptr, 0, kNoYesChoices),
     Measured("urea", L"尿素", L"mmol/L", 5, 0.5, 100),
     Measured("rr", L"呼吸频率", L"次/分", 18, 2, 80),
     Measured("sbp", L"收缩压", L"mmHg", 120, 30, 300),

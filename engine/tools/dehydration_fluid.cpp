@@ -6,13 +6,12 @@ namespace {
 
 const InputChoice kDegree[] = {{1, L"轻度脱水"}, {2, L"中度脱水"}, {3, L"重度脱水"}};
 const InputChoice kType[] = {{1, L"等渗性"}, {2, L"低渗性"}, {3, L"高渗性"}, {4, L"性质不明"}};
-const InputChoice kYesNo[] = {{0, L"否"}, {1, L"是"}};
 
 const InputField kInputs[] = {
     Measured("w", L"体重", L"kg", 10, 2, 30),
     Choice("deg", L"脱水程度", nullptr, 1, kDegree),
     Choice("typ", L"脱水性质", nullptr, 1, kType),
-    Choice("shock", L"周围循环衰竭", nullptr, 0, kYesNo),
+    Choice("shock", L"周围循环衰竭", nullptr, 0, kNoYesChoices),
 };
 
 // The volume expansion comes out of the deficit phase, not on top of the day.

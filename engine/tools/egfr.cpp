@@ -4,13 +4,8 @@
 
 namespace {
 
-const InputChoice kSex[] = {
-    {1, L"男"},
-    {0, L"女"},
-};
-
 const InputField kInputs[] = {
-    Choice("sex", L"性别", nullptr, 1, kSex),
+    Choice("sex", L"性别", nullptr, 1, kMaleFemaleChoices),
     Measured("age", L"年龄", L"岁", 60, 18, 120),
     Measured("scr", L"血肌酐", L"μmol/L", 90, 10, 3000),
 };

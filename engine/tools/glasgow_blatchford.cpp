@@ -4,17 +4,15 @@
 
 namespace {
 
-const InputChoice kSex[] = {{1, L"男"}, {0, L"女"}};
-const InputChoice kYesNo1[] = {{0, L"否"}, {1, L"是"}};
 const InputChoice kYesNo2[] = {{0, L"否"}, {2, L"是"}};
 
 const InputField kInputs[] = {
     Measured("urea", L"尿素", L"mmol/L", 5, 0.5, 100),
-    Choice("sex", L"性别", nullptr, 1, kSex),
+    Choice("sex", L"性别", nullptr, 1, kMaleFemaleChoices),
     Measured("hb", L"血红蛋白", L"g/L", 140, 20, 250),
     Measured("sbp", L"收缩压", L"mmHg", 125, 30, 300),
     Measured("hr", L"心率", L"次/分", 80, 20, 300),
-    Choice("melaena", L"黑便", L"分", 0, kYesNo1),
+    Choice("melaena", L"黑便", L"分", 0, kNoYesChoices),
     Choice("syncope", L"晕厥", L"分", 0, kYesNo2),
     Choice("hepatic", L"肝脏疾病", L"分", 0, kYesNo2),
     Choice("cardiac", L"心力衰竭", L"分", 0, kYesNo2),

@@ -4,18 +4,16 @@
 
 namespace {
 
-const InputChoice kYesNo[] = {{0, L"否"}, {1, L"是"}};
-
 const InputField kInputs[] = {
-    Choice("htn", L"高血压（收缩压>160）", L"分", 0, kYesNo),
-    Choice("renal", L"肾功能异常", L"分", 0, kYesNo),
-    Choice("liver", L"肝功能异常", L"分", 0, kYesNo),
-    Choice("stroke", L"卒中史", L"分", 0, kYesNo),
-    Choice("bleed", L"出血史或出血倾向", L"分", 0, kYesNo),
-    Choice("inr", L"INR值易波动", L"分", 0, kYesNo),
+    Choice("htn", L"高血压（收缩压>160）", L"分", 0, kNoYesChoices),
+    Choice("renal", L"肾功能异常", L"分", 0, kNoYesChoices),
+    Choice("liver", L"肝功能异常", L"分", 0, kNoYesChoices),
+    Choice("stroke", L"卒中史", L"分", 0, kNoYesChoices),
+    Choice("bleed", L"出血史或出血倾向", L"分", 0, kNoYesChoices),
+    Choice("inr", L"INR值易波动", L"分", 0, kNoYesChoices),
     Measured("age", L"年龄", L"岁", 60, 18, 120),
-    Choice("drugs", L"抗血小板药或NSAID", L"分", 0, kYesNo),
-    Choice("alcohol", L"嗜酒（≥8杯/周）", L"分", 0, kYesNo),
+    Choice("drugs", L"抗血小板药或NSAID", L"分", 0, kNoYesChoices),
+    Choice("alcohol", L"嗜酒（≥8杯/周）", L"分", 0, kNoYesChoices),
 };
 
 const OutputField kOutputs[] = {

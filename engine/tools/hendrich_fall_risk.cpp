@@ -7,7 +7,6 @@ const InputChoice kConfusion[] = {{0, L"无"}, {4, L"有"}};
 const InputChoice kDepression[] = {{0, L"无"}, {2, L"有"}};
 const InputChoice kElimination[] = {{0, L"无"}, {1, L"有(失禁/尿频等)"}};
 const InputChoice kDizziness[] = {{0, L"无"}, {1, L"有"}};
-const InputChoice kMale[] = {{0, L"女"}, {1, L"男"}};
 const InputChoice kAntiepileptic[] = {{0, L"无"}, {2, L"使用"}};
 const InputChoice kBenzodiazepine[] = {{0, L"无"}, {1, L"使用"}};
 const InputChoice kGetUpAndGo[] = {
@@ -19,7 +18,7 @@ const InputField kInputs[] = {
     Choice("dep", L"抑郁表现", L"分", 0, kDepression),
     Choice("elim", L"排泄改变", L"分", 0, kElimination),
     Choice("dizzy", L"头晕/眩晕", L"分", 0, kDizziness),
-    Choice("male", L"性别", L"分", 0, kMale),
+    Choice("male", L"性别", L"分", 0, kFemaleMaleChoices),
     Choice("aed", L"抗癫痫药", L"分", 0, kAntiepileptic),
     Choice("bzd", L"苯二氮䓬类药", L"分", 0, kBenzodiazepine),
     Choice("gug", L"起立-行走试验", L"分", 0, kGetUpAndGo),

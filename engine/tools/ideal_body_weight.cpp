@@ -3,15 +3,10 @@
 
 namespace {
 
-const InputChoice kSex[] = {
-    {1, L"男"},
-    {0, L"女"},
-};
-
 // A short adult is a real patient: heights down to 50 cm are taken and the
 // verdict says when the adult formulas stop applying.
 const InputField kInputs[] = {
-    Choice("sex", L"性别", nullptr, 1, kSex),
+    Choice("sex", L"性别", nullptr, 1, kMaleFemaleChoices),
     Measured("h", L"身高", L"cm", 170, 50, 250),
     Measured("w", L"实际体重", L"kg", 80, 10, 350),
 };

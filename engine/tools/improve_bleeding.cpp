@@ -5,7 +5,6 @@
 namespace {
 
 const InputChoice kAge[] = {{0, L"<40岁"}, {1.5, L"40~84岁"}, {3.5, L"≥85岁"}};
-const InputChoice kSex[] = {{0, L"女"}, {1, L"男"}};
 const InputChoice kRenal[] = {{0, L"GFR≥60无肾功能不全"}, {1, L"GFR 30~59中度不全"}, {2.5, L"GFR<30严重不全"}};
 const InputChoice kUlcer[] = {{0, L"无"}, {4.5, L"有"}};
 const InputChoice kBleed[] = {{0, L"无"}, {4, L"有"}};
@@ -19,7 +18,7 @@ const InputChoice kCancer[] = {{0, L"无"}, {2, L"有"}};
 // Separate items, not one checklist: the Chinese rule counts the factors.
 const InputField kInputs[] = {
     Choice("age", L"年龄", L"分", 1.5, kAge),
-    Choice("male", L"性别", L"分", 0, kSex),
+    Choice("male", L"性别", L"分", 0, kFemaleMaleChoices),
     Choice("renal", L"肾功能（GFR）", L"分", 0, kRenal),
     Choice("ulcer", L"活动性胃十二指肠溃疡", L"分", 0, kUlcer),
     Choice("bleed", L"入院前3个月内出血", L"分", 0, kBleed),

@@ -3,20 +3,18 @@
 
 namespace {
 
-const InputChoice kNoYes[] = {{0, L"否"}, {1, L"是"}};
-
 const InputField kInputs[] = {
-    Choice("cancer", L"活动性肿瘤", nullptr, 0, kNoYes),
-    Choice("pvte", L"既往VTE史", nullptr, 0, kNoYes),
-    Choice("immob", L"活动减少≥3天", nullptr, 0, kNoYes),
-    Choice("thromb", L"已知易栓症", nullptr, 0, kNoYes),
-    Choice("trauma", L"1月内创伤/手术", nullptr, 0, kNoYes),
+    Choice("cancer", L"活动性肿瘤", nullptr, 0, kNoYesChoices),
+    Choice("pvte", L"既往VTE史", nullptr, 0, kNoYesChoices),
+    Choice("immob", L"活动减少≥3天", nullptr, 0, kNoYesChoices),
+    Choice("thromb", L"已知易栓症", nullptr, 0, kNoYesChoices),
+    Choice("trauma", L"1月内创伤/手术", nullptr, 0, kNoYesChoices),
     Measured("age", L"年龄", L"岁", 60, 18, 120),
-    Choice("hf", L"心脏/呼吸衰竭", nullptr, 0, kNoYes),
-    Choice("ami", L"急性心梗/缺血性卒中", nullptr, 0, kNoYes),
-    Choice("infect", L"急性感染/风湿病", nullptr, 0, kNoYes),
+    Choice("hf", L"心脏/呼吸衰竭", nullptr, 0, kNoYesChoices),
+    Choice("ami", L"急性心梗/缺血性卒中", nullptr, 0, kNoYesChoices),
+    Choice("infect", L"急性感染/风湿病", nullptr, 0, kNoYesChoices),
     Measured("bmi", L"体质指数（BMI）", L"kg/m²", 23, 10, 80),
-    Choice("horm", L"激素治疗中", nullptr, 0, kNoYes),
+    Choice("horm", L"激素治疗中", nullptr, 0, kNoYesChoices),
 };
 
 const OutputField kOutputs[] = {

@@ -6,14 +6,12 @@
 
 namespace {
 
-const InputChoice kYesNo[] = {{0, L"否"}, {1, L"是"}};
-
 const InputField kInputs[] = {
     Measured("pre", L"孕前体重", L"kg", 55, 30, 250),
     Measured("h", L"身高", L"cm", 160, 100, 200),
     Measured("cur", L"当前体重", L"kg", 60, 30, 270),
     Measured("gw", L"孕周", L"周", 24, 4, 44),
-    Choice("single", L"单胎妊娠", nullptr, 1, kYesNo),
+    Choice("single", L"单胎妊娠", nullptr, 1, kNoYesChoices),
 };
 
 // The group is read from the BMI as shown (one decimal), as the form does.

@@ -4,13 +4,8 @@
 
 namespace {
 
-const InputChoice kSex[] = {
-    {1, L"男"},
-    {0, L"女"},
-};
-
 const InputField kInputs[] = {
-    Choice("sex", L"性别", nullptr, 1, kSex),
+    Choice("sex", L"性别", nullptr, 1, kMaleFemaleChoices),
     Measured("w", L"体重", L"kg", 60, 0.3, 350),
     Measured("na", L"血钠", L"mmol/L", 125, 90, 200),
     Number("target", L"目标血钠", L"mmol/L", 142, 120, 145),

@@ -5,19 +5,18 @@
 
 namespace {
 
-const InputChoice kYesNo[] = {{0, L"否"}, {1, L"是"}};
 const InputChoice kAlternative[] = {{0, L"否"}, {-2, L"是"}};
 
 const InputField kInputs[] = {
-    Choice("cancer", L"活动性肿瘤", L"分", 0, kYesNo),
-    Choice("paresis", L"下肢瘫痪或近期石膏固定", L"分", 0, kYesNo),
-    Choice("bedrest", L"近期卧床≥3天或大手术", L"分", 0, kYesNo),
-    Choice("tender", L"沿深静脉走行压痛", L"分", 0, kYesNo),
-    Choice("leg", L"全下肢肿胀", L"分", 0, kYesNo),
-    Choice("calf", L"小腿周径较健侧≥3 cm", L"分", 0, kYesNo),
-    Choice("pitting", L"患肢凹陷性水肿", L"分", 0, kYesNo),
-    Choice("collat", L"浅静脉侧支循环", L"分", 0, kYesNo),
-    Choice("prev", L"既往DVT病史", L"分", 0, kYesNo),
+    Choice("cancer", L"活动性肿瘤", L"分", 0, kNoYesChoices),
+    Choice("paresis", L"下肢瘫痪或近期石膏固定", L"分", 0, kNoYesChoices),
+    Choice("bedrest", L"近期卧床≥3天或大手术", L"分", 0, kNoYesChoices),
+    Choice("tender", L"沿深静脉走行压痛", L"分", 0, kNoYesChoices),
+    Choice("leg", L"全下肢肿胀", L"分", 0, kNoYesChoices),
+    Choice("calf", L"小腿周径较健侧≥3 cm", L"分", 0, kNoYesChoices),
+    Choice("pitting", L"患肢凹陷性水肿", L"分", 0, kNoYesChoices),
+    Choice("collat", L"浅静脉侧支循环", L"分", 0, kNoYesChoices),
+    Choice("prev", L"既往DVT病史", L"分", 0, kNoYesChoices),
     Choice("alt", L"其他诊断可能性≥DVT", L"分", 0, kAlternative),
 };
 

@@ -6,7 +6,6 @@ namespace {
 
 const InputChoice kYesNo3[] = {{0, L"否"}, {3, L"是"}};
 const InputChoice kYesNo15[] = {{0, L"否"}, {1.5, L"是"}};
-const InputChoice kYesNo1[] = {{0, L"否"}, {1, L"是"}};
 
 const InputField kInputs[] = {
     Choice("dvt", L"有DVT症状和体征", L"分", 0, kYesNo3),
@@ -14,8 +13,8 @@ const InputField kInputs[] = {
     Choice("hr", L"心率>100次/分", L"分", 0, kYesNo15),
     Choice("immob", L"制动≥3天或4周内手术", L"分", 0, kYesNo15),
     Choice("prev", L"既往PE或DVT", L"分", 0, kYesNo15),
-    Choice("haem", L"咯血", L"分", 0, kYesNo1),
-    Choice("cancer", L"恶性肿瘤", L"分", 0, kYesNo1),
+    Choice("haem", L"咯血", L"分", 0, kNoYesChoices),
+    Choice("cancer", L"恶性肿瘤", L"分", 0, kNoYesChoices),
 };
 
 const OutputField kOutputs[] = {

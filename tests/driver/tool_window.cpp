@@ -111,16 +111,31 @@ bool ChooseWithMouse(const App& app, HWND list, int index) {
     HWND menu = nullptr;
     for (int wait = 0; wait < 200 && !(menu = FindProgramWindow(app, L"#32768")); ++wait) Sleep(10);
     if (!menu) return false;
-    // The entries stand one under the other, all of one height.
-    RECT client;
-    GetClientRect(menu, &client);
-    MapWindowPoints(menu, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
     const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
     if (count <= 0) return false;
+    // The menu is placed and drawn before it takes a click.
+    RECT client = {}, before = {};
+    for (int wait = 0; wait < 100; ++wait) {
+        GetClientRect(menu, &client);
+        if (IsWindowVisible(menu) && client.bottom > 0 && EqualRect(&client, &before)) break;
+        before = client;
+        Sleep(20);
+    }
+    Sleep(100);
+    MapWindowPoints(menu, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    // The entries stand one under the other, all of one height.
     const int itemHeight = (client.bottom - client.top) / count;
-    RECT item = {client.left, client.top + index * itemHeight, client.right, client.top + (index + 1) * itemHeight};
-    ClickScreenPoint(POINT{(item.left + item.right) / 2, (item.top + item.bottom) / 2});
-    for (int wait = 0; wait < 200 && IsWindowVisible(menu); ++wait) Sleep(10);
+    const POINT entry = {(client.left + client.right) / 2, client.top + index * itemHeight + itemHeight / 2};
+    for (int attempt = 0; attempt < 2 && IsWindowVisible(menu); ++attempt) {
+        ClickScreenPoint(entry);
+        for (int wait = 0; wait < 100 && IsWindowVisible(menu); ++wait) Sleep(10);
+    }
+    // A menu left open would take every key after it.
+    if (IsWindowVisible(menu)) {
+        PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+        Settle(app);
+        return false;
+    }
     Settle(app);
     return true;
 }
