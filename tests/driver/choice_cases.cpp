@@ -131,7 +131,7 @@ void SelectorsChooseDrugsByName(CaseContext& c) {
         HWND list = FindInputBox(c.app, i);
         int entry = EntryNamed(list, names[i]);
         if (!Expect(c, entry >= 0, "no entry %s", Utf8(names[i]).c_str())) return;
-        ChooseWithMouse(c.app, list, entry);
+        if (!Expect(c, ChooseWithMouse(c.app, list, entry), "the list of drug %d did not take a click", i + 1)) return;
         values[i] = tool.inputs[i].choices[entry].value;
     }
     ClickAndSettle(c, CMD_CALCULATE);

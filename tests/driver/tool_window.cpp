@@ -105,11 +105,17 @@ void ClickScreenPoint(POINT point) {
 
 bool ChooseWithMouse(const App& app, HWND list, int index) {
     SetForegroundWindow(app.window);
+    for (int wait = 0; wait < 100 && GetForegroundWindow() != app.window; ++wait) Sleep(10);
+    Settle(app);
     RECT box;
     GetWindowRect(list, &box);
-    ClickScreenPoint(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
+    // A press on the box opens its menu; pressed again while no menu shows
+    // (the first press may only have activated the window).
     HWND menu = nullptr;
-    for (int wait = 0; wait < 200 && !(menu = FindProgramWindow(app, L"#32768")); ++wait) Sleep(10);
+    for (int attempt = 0; attempt < 2 && !menu; ++attempt) {
+        ClickScreenPoint(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2});
+        for (int wait = 0; wait < 150 && !(menu = FindProgramWindow(app, L"#32768")); ++wait) Sleep(10);
+    }
     if (!menu) return false;
     const int count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
     if (count <= 0) return false;
@@ -126,10 +132,10 @@ bool ChooseWithMouse(const App& app, HWND list, int index) {
     // The entries stand one under the other, all of one height.
     const int itemHeight = (client.bottom - client.top) / count;
     const POINT entry = {(client.left + client.right) / 2, client.top + index * itemHeight + itemHeight / 2};
-    for (int attempt = 0; attempt < 2 && IsWindowVisible(menu); ++attempt) {
-        ClickScreenPoint(entry);
-        for (int wait = 0; wait < 100 && IsWindowVisible(menu); ++wait) Sleep(10);
-    }
+    // One click: a second one, once the menu has gone, would land on the
+    // controls beneath it.
+    ClickScreenPoint(entry);
+    for (int wait = 0; wait < 300 && IsWindowVisible(menu); ++wait) Sleep(10);
     // A menu left open would take every key after it.
     if (IsWindowVisible(menu)) {
         PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
