@@ -1,7 +1,8 @@
 // The record log as the user meets it: "保存记录" in the window, what it
 // tells, and what it leaves in the CSV file under this Wine prefix's local
 // application-data folder, read back as a spreadsheet reads it. The file's
-// bytes themselves are the record file tests' (tests/records).
+// bytes, a deleted file and two programs saving at once are the record file
+// tests' (tests/records), which call the same save.
 #include <shlobj.h>
 
 #include <algorithm>
@@ -19,9 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Row = std::vector<std::string>;
-
-// The static that holds a message box's text.
-constexpr int kMessageTextId = 0xFFFF;
 
 std::wstring SuiteFolder() {
     wchar_t base[MAX_PATH] = L"";
@@ -141,18 +139,6 @@ std::string StartWithOneRecord(CaseContext& c) {
 
 // ---- Cases ----
 
-// The first save makes the folders and the file; one deleted comes back
-// with its header and the next record alone.
-void SavesStartTheFile(CaseContext& c) {
-    std::string before = StartWithOneRecord(c);
-    const std::vector<Row> one = {RecordOf(Tool(c), Defaults(Tool(c)))};
-    Expect(c, ReadRecords(c, Tool(c), before) == one, "not the record of the defaults alone");
-    DeleteFileW(RecordFile(Tool(c)).c_str());
-    SaveAndConfirm(c);
-    Expect(c, ReadRecords(c, Tool(c), before) == one, "the deleted file did not come back with one record");
-    RemoveRecords();
-}
-
 // Before a calculation and after reset there is nothing to save.
 void SaveWithoutAResultAsksFirst(CaseContext& c) {
     RemoveRecords();
@@ -233,7 +219,8 @@ void HeldFileSavesOnRetryAfterRelease(CaseContext& c) {
 }
 
 // BurnFluid's result runs over many lines; read back as a spreadsheet reads
-// the file, its record is one row holding the result and verdict whole.
+// the file the first save starts, its record is one row holding the result
+// and verdict whole.
 void BurnFluidRecordIsOneRow(CaseContext& c) {
     RemoveRecords();
     const std::string before = LocalTimeText();
@@ -259,66 +246,10 @@ void BurnFluidRecordIsOneRow(CaseContext& c) {
     RemoveRecords();
 }
 
-// Waits for the program's message box, presses OK and returns its text.
-// Without the driver's look at the icon on screen, hundreds of saves take
-// seconds rather than minutes.
-std::wstring AnswerBox(const App& app) {
-    HWND box = nullptr;
-    for (DWORD start = GetTickCount(); !box && GetTickCount() - start < 5000; Sleep(2))
-        box = FindProgramWindow(app, L"#32770");
-    if (!box) return L"";
-    std::wstring text = ReadText(GetDlgItem(box, kMessageTextId));
-    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-    for (DWORD start = GetTickCount(); IsWindow(box) && GetTickCount() - start < 5000;) Sleep(2);
-    return text;
-}
-
-// Both programs are asked to save at once, round after round; each answers
-// with its own message box, and the file holds every record whole, once.
-void TwoProgramsSaveAtOnce(CaseContext& c) {
-    constexpr int kSaves = 200;
-    RemoveRecords();
-    const std::string before = LocalTimeText();
-    wchar_t path[MAX_PATH] = L"";
-    DWORD size = MAX_PATH;
-    QueryFullProcessImageNameW(c.app.process.hProcess, 0, path, &size);
-    App other;
-    if (!Expect(c, LaunchApp(path, &other), "the second program did not start")) return;
-    SetText(FindInputBox(other, 0), L"120");
-    ClickAndSettle(c, CMD_CALCULATE);
-    Click(FindControl(other, CMD_CALCULATE));
-    Settle(other);
-    const App* apps[] = {&c.app, &other};
-    for (int round = 0; round < kSaves; ++round) {
-        // The button's notification, as a click sends it: a posted click can be
-        // lost when the other's message box takes the foreground meanwhile.
-        for (const App* app : apps)
-            PostMessageW(app->window, WM_COMMAND, MAKEWPARAM(CMD_SAVE_RECORD, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(FindControl(*app, CMD_SAVE_RECORD)));
-        int saved = 0;
-        for (const App* app : apps) saved += AnswerBox(*app) == kSavedMessage;
-        if (!Expect(c, saved == 2, "round %d: %d of the two saves said saved", round + 1, saved)) break;
-    }
-    DWORD exitCode = 0;
-    Expect(c, CloseApp(&other, &exitCode), "the second program did not end");
-    KillApp(&other);
-    std::vector<double> rate120 = Defaults(Tool(c));
-    rate120[0] = 120;
-    const Row first = RecordOf(Tool(c), Defaults(Tool(c))), second = RecordOf(Tool(c), rate120);
-    const std::vector<Row> records = ReadRecords(c, Tool(c), before);
-    const long ofFirst = std::count(records.begin(), records.end(), first);
-    const long ofSecond = std::count(records.begin(), records.end(), second);
-    Expect(c, ofFirst == kSaves && ofSecond == kSaves && records.size() == 2 * kSaves,
-           "%ld and %ld of %zu records whole, expected %d of each", ofFirst, ofSecond, records.size(), kSaves);
-    RemoveRecords();
-}
-
 const DriverCase kRecordCases[] = {
-    {"record_saves_start_the_file", SavesStartTheFile},
     {"record_save_without_a_result_asks_first", SaveWithoutAResultAsksFirst},
     {"record_read_only_file_warns", ReadOnlyFileWarns},
     {"record_held_file_saves_on_retry_after_release", HeldFileSavesOnRetryAfterRelease},
-    {"record_two_programs_save_at_once", TwoProgramsSaveAtOnce},
 };
 const CaseRegistration registration(kRecordCases, sizeof kRecordCases / sizeof kRecordCases[0]);
 
