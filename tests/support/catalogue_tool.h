@@ -7,6 +7,7 @@
 #include <cstring>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/tool_catalogue.h"
@@ -25,21 +26,37 @@ inline const ToolDef& CatalogueTool(const char* program) {
     return *tool;
 }
 
+// "key=value ..." as its pairs.
+inline std::vector<std::pair<std::string, double>> KeyValues(const std::string& text) {
+    std::vector<std::pair<std::string, double>> pairs;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        size_t equals = word.find('=');
+        pairs.emplace_back(word.substr(0, equals), equals == std::string::npos ? 0 : std::strtod(&word[equals + 1], nullptr));
+    }
+    return pairs;
+}
+
+// The index of the input or output of that key, or -1.
+template <typename Field>
+int IndexOfKey(const Field* fields, int count, const std::string& key) {
+    for (int i = 0; i < count; ++i)
+        if (key == fields[i].key) return i;
+    return -1;
+}
+
 // The tool's defaults, each "key=value" of keyValues in place of its input's;
 // a key the tool does not have is a test bug.
 inline std::vector<double> InputValues(const ToolDef& tool, const std::string& keyValues = "") {
     std::vector<double> values(kMaxInputs);
     for (int i = 0; i < tool.inputCount; ++i) values[i] = tool.inputs[i].defaultValue;
-    std::istringstream words(keyValues);
-    for (std::string word; words >> word;) {
-        size_t equals = word.find('=');
-        int i = 0;
-        while (i < tool.inputCount && word.compare(0, equals, tool.inputs[i].key) != 0) ++i;
-        if (equals == std::string::npos || i == tool.inputCount) {
-            std::fprintf(stderr, "%ls has no input %s\n", tool.title, word.c_str());
+    for (const auto& [key, value] : KeyValues(keyValues)) {
+        const int i = IndexOfKey(tool.inputs, tool.inputCount, key);
+        if (i < 0) {
+            std::fprintf(stderr, "%ls has no input %s\n", tool.title, key.c_str());
             std::abort();
         }
-        values[i] = std::strtod(word.c_str() + equals + 1, nullptr);
+        values[i] = value;
     }
     return values;
 }
