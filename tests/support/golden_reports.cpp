@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <regex>
 #include <sstream>
 
 #include "engine/format.h"
@@ -46,41 +47,23 @@ const CalcCases kCalcCases[] = {
     {"LabPanels", {"panel=2", "panel=3", "panel=4", "panel=5", "panel=0"}},
 };
 
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
-// The length of a date "[-]YYYY-MM-DD" (four year digits at least) at text[at], or 0.
-size_t DateLength(const std::wstring& text, size_t at) {
-    size_t end = at + (text[at] == L'-' ? 1 : 0);
-    size_t digits = end;
-    while (end < text.size() && IsDigit(text[end])) ++end;
-    if (end - digits < 4 || end + 6 > text.size()) return 0;
-    const wchar_t* tail = text.c_str() + end;
-    bool monthDay = tail[0] == L'-' && IsDigit(tail[1]) && IsDigit(tail[2]) && tail[3] == L'-' && IsDigit(tail[4]) &&
-                    IsDigit(tail[5]);
-    return monthDay ? end + 6 - at : 0;
-}
-
-// Each date of text as its distance from today: {today+7}.
+// Each date "[-]YYYY-MM-DD" of text (four year digits at least, not after
+// another digit) as its distance from today: {today+7}.
 std::wstring DatesFromToday(const std::wstring& text, DayNumber today) {
+    static const std::wregex kDate(L"(^|[^0-9])(-?[0-9]{4,})-([0-9]{2})-([0-9]{2})");
     std::wstring marked;
-    for (size_t at = 0; at < text.size();) {
-        size_t length = at > 0 && IsDigit(text[at - 1]) ? 0 : DateLength(text, at);
-        if (length == 0) {
-            marked += text[at++];
-            continue;
-        }
-        std::wstring date = text.substr(at, length);
-        size_t monthAt = length - 5;
-        long long year = std::wcstoll(date.c_str(), nullptr, 10);
-        int month = static_cast<int>(std::wcstol(date.c_str() + monthAt, nullptr, 10));
-        int day = static_cast<int>(std::wcstol(date.c_str() + monthAt + 3, nullptr, 10));
-        DayNumber offset = DayNumberFromDate(static_cast<int32_t>(year), month, day) - today;
+    std::wstring::const_iterator rest = text.begin();
+    for (std::wsregex_iterator date(text.begin(), text.end(), kDate), end; date != end; ++date) {
+        const DayNumber offset =
+            DayNumberFromDate(static_cast<int32_t>(std::stoll(date->str(2))), std::stoi(date->str(3)),
+                              std::stoi(date->str(4))) -
+            today;
         wchar_t mark[48];
         std::swprintf(mark, 48, L"{today%+lld}", static_cast<long long>(offset));
-        marked += mark;
-        at += length;
+        marked += date->prefix().str() + date->str(1) + mark;
+        rest = (*date)[0].second;
     }
-    return marked;
+    return marked + std::wstring(rest, text.end());
 }
 
 // A report's "\r\n" as "\n"; a lone CR or LF stays visible.
