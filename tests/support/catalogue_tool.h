@@ -53,7 +53,7 @@ inline std::vector<double> InputValues(const ToolDef& tool, const std::string& k
     for (const auto& [key, value] : KeyValues(keyValues)) {
         const int i = IndexOfKey(tool.inputs, tool.inputCount, key);
         if (i < 0) {
-            std::fprintf(stderr, "%ls has no input %s\n", tool.title, key.c_str());
+            std::fprintf(stderr, "tool %d has no input %s\n", static_cast<int>(tool.id), key.c_str());
             std::abort();
         }
         values[i] = value;
