@@ -28,20 +28,21 @@ ToolDef ToolWithId(int32_t id) {
     return tool;
 }
 
-// One record of the configured tool, on one physical line.
-std::string ExpectedRecord(double a, double b, const std::wstring& result) {
-    static wchar_t line[kRecordLineCapacity];
-    const double values[] = {a, b, 0};
-    BuildRecordLine(line, CatalogueTool("Peravin"), values, result.c_str(), kVerdict, kSaveTime);
-    return Utf8Of(line);
-}
-
-SaveOutcome Save(const std::wstring& base, const ToolDef& tool, double a, double b, const std::wstring& result) {
+// One record of the tool, on one physical line.
+std::wstring Line(const ToolDef& tool, double a, double b, const std::wstring& result) {
     static wchar_t line[kRecordLineCapacity];
     const double values[] = {a, b, 0};
     BuildRecordLine(line, tool, values, result.c_str(), kVerdict, kSaveTime);
+    return line;
+}
+
+std::string ExpectedRecord(double a, double b, const std::wstring& result) {
+    return Utf8Of(Line(CatalogueTool("Peravin"), a, b, result));
+}
+
+SaveOutcome Save(const std::wstring& base, const ToolDef& tool, double a, double b, const std::wstring& result) {
     wchar_t file[kRecordFileCapacity];
-    return SaveRecordLine(base.c_str(), tool, line, file);
+    return SaveRecordLine(base.c_str(), tool, Line(tool, a, b, result).c_str(), file);
 }
 
 int CountOf(const std::string& bytes, const std::string& part) {

@@ -2,32 +2,24 @@
 
 #include <cstdio>
 #include <cwchar>
-#include <vector>
 
-#include "engine/platform.h"
 #include "engine/tool_catalogue.h"
 #include "launcher/launcher_texts.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
 const char kTableStart[] = "<!-- tool table: tests/tools/catalogue readme-table writes it from the catalogue -->\n";
 const char kTableEnd[] = "<!-- end of tool table -->\n";
 
-std::string Utf8(const wchar_t* text) {
-    std::wstring wide = text ? text : L"";
-    std::vector<char> bytes(wide.size() * 4 + 1);
-    int n = ConvertToUtf8(wide.c_str(), bytes.data(), static_cast<int>(bytes.size()));
-    return n > 0 ? std::string(bytes.data(), static_cast<size_t>(n - 1)) : std::string();
-}
-
 // A choice as its label, a checklist as what is checked, a number with its unit.
 std::string DefaultShown(const InputField& input) {
     if (input.multiSelect) return "（不选）";
     for (int c = 0; c < input.choiceCount; ++c)
-        if (input.choices[c].value == input.defaultValue) return Utf8(input.choices[c].label);
+        if (input.choices[c].value == input.defaultValue) return Utf8Of(input.choices[c].label);
     char value[64];
     std::snprintf(value, sizeof value, "%g", input.defaultValue);
-    return input.unit && input.unit[0] ? value + (" " + Utf8(input.unit)) : value;
+    return input.unit && input.unit[0] ? value + (" " + Utf8Of(input.unit)) : value;
 }
 
 std::string InputsWithDefaults(const ToolDef& tool) {
@@ -36,7 +28,7 @@ std::string InputsWithDefaults(const ToolDef& tool) {
     for (int i = 0; i < tool.inputCount; ++i) {
         const InputField& input = tool.inputs[i];
         if (i) text += ", ";
-        text += Utf8(input.label) + " " + DefaultShown(input);
+        text += Utf8Of(input.label) + " " + DefaultShown(input);
     }
     return text;
 }
@@ -44,13 +36,13 @@ std::string InputsWithDefaults(const ToolDef& tool) {
 }  // namespace
 
 std::string PackageListFromCatalogue() {
-    std::string text = std::string(kLauncherProgram) + ".exe|" + Utf8(kLauncherTitle) + "|\n";
+    std::string text = std::string(kLauncherProgram) + ".exe|" + Utf8Of(kLauncherTitle) + "|\n";
     for (int c = 0; c < kToolCategoryCount; ++c)
         for (int t = 0; t < kToolCatalogueCount; ++t) {
             const CatalogueEntry& entry = kToolCatalogue[t];
             if (std::wcscmp(entry.tool->category, kToolCategories[c]) != 0) continue;
-            text += std::string(entry.program) + ".exe|" + Utf8(entry.tool->title) + "|" +
-                    Utf8(entry.tool->category) + "\n";
+            text += std::string(entry.program) + ".exe|" + Utf8Of(entry.tool->title) + "|" +
+                    Utf8Of(entry.tool->category) + "\n";
         }
     return text;
 }
@@ -62,11 +54,11 @@ std::string ReadmeToolTableFromCatalogue() {
         for (int t = 0; t < kToolCatalogueCount; ++t) {
             const CatalogueEntry& entry = kToolCatalogue[t];
             if (std::wcscmp(entry.tool->category, kToolCategories[c]) != 0) continue;
-            rows += "| " + std::string(entry.program) + ".exe | " + Utf8(entry.tool->title) + " | " +
+            rows += "| " + std::string(entry.program) + ".exe | " + Utf8Of(entry.tool->title) + " | " +
                     std::to_string(entry.tool->id) + " | " + InputsWithDefaults(*entry.tool) + " |\n";
         }
         if (rows.empty()) continue;
-        text += "\n### " + Utf8(kToolCategories[c]) + "\n\n";
+        text += "\n### " + Utf8Of(kToolCategories[c]) + "\n\n";
         text += "| Program | Title | Id | Inputs (defaults) |\n|---|---|---|---|\n" + rows;
     }
     return kTableStart + text + "\n" + kTableEnd;

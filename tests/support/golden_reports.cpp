@@ -3,140 +3,67 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
-#include <vector>
+#include <regex>
+#include <sstream>
 
 #include "engine/format.h"
-#include "engine/platform.h"
-#include "engine/tool_catalogue.h"
 #include "shell/command_line.h"
 #include "store/selftest_report.h"
+#include "tests/support/catalogue_tool.h"
+#include "tests/support/test_files.h"
 
 const char kGoldenRewriteCommand[] = "build/native/tests/catalogue golden tests/golden/reports.txt";
 
 namespace {
 
-// The arguments after "--calc PATH", as a user types them.
-struct CalcCase {
+// The arguments after "--calc PATH", as a user types them: one case each.
+struct CalcCases {
     const char* program;
-    const char* arguments;
+    std::vector<const char*> arguments;
 };
 
-const CalcCase kCalcCases[] = {
-    {"Peravin", "w=0"},
-    {"Peravin", "rate=120 conc=12.5 w=3"},
-    {"Peravin", "rate=1e308"},
-    {"BodyMassIndex", "w=80 h=170"},
-    {"BradenScale", "sp=1 mo=1 ac=1 mb=1 nu=1 fs=1"},
-    {"BradenScale", "sp=3 mo=3 ac=3 mb=3 nu=3 fs=2"},
-    {"Caprini", "age=3 surg=5 mob=2 rf=2+12+15"},
-    {"NurseRoster", "nurses=3 days=3"},
-    {"NurseRoster", "nurses=0 days=2"},
-    {"NurseRoster", "nurses=2.9 days=4"},
-    {"NurseRoster", "nurses=41 days=45"},
-    {"NurseRoster", "nurses=3e9 days=10"},
-    {"DosingTimetable", "start=22 interval=1.5 times=4"},
-    {"DosingTimetable", "start=-5 interval=-2 times=31"},
-    {"DosingTimetable", "start=0.999"},
-    {"DosingTimetable", "start=7.75 interval=0.25 times=2.9"},
-    {"DosingTimetable", "start=51539607528 times=1"},
-    {"DosingTimetable", "start=23 interval=24 times=12"},
-    {"DosingTimetable", "start=1e300 interval=1e300 times=30"},
-    {"BloodCollectionOrder", "kind=2"},
-    {"BloodCollectionOrder", "kind=3"},
-    {"BloodCollectionOrder", "kind=4"},
-    {"BloodCollectionOrder", "kind=5"},
-    {"BloodCollectionOrder", "kind=6"},
-    {"BloodCollectionOrder", "kind=0"},
-    {"CriticalValues", "kind=2"},
-    {"CriticalValues", "kind=3"},
-    {"CriticalValues", "kind=4"},
-    {"CriticalValues", "kind=5"},
-    {"CriticalValues", "kind=6"},
-    {"CriticalValues", "kind=0"},
-    {"HighAlertDrugs", "kind=2"},
-    {"HighAlertDrugs", "kind=3"},
-    {"HighAlertDrugs", "kind=0"},
-    {"CompatibilityCheck", "drugA=2 drugB=9"},
-    {"CompatibilityCheck", "drugA=9 drugB=2"},
-    {"CompatibilityCheck", "drugA=6 drugB=3"},
-    {"CompatibilityCheck", "drugA=3 drugB=9"},
-    {"CompatibilityCheck", "drugA=10 drugB=4"},
-    {"CompatibilityCheck", "drugA=5 drugB=9"},
-    {"CompatibilityCheck", "drugA=7 drugB=6"},
-    {"CompatibilityCheck", "drugA=8 drugB=1"},
-    {"CompatibilityCheck", "drugA=8 drugB=8"},
-    {"FollowUpPlan", "start=-3 times=2"},
-    {"FollowUpPlan", "gap=0 times=2"},
-    {"FollowUpPlan", "gap=-5 times=2"},
-    {"FollowUpPlan", "start=0 gap=1 times=25"},
-    {"FollowUpPlan", "start=2.9 times=0"},
-    {"FollowUpPlan", "start=0 gap=366 times=2"},
-    {"FollowUpPlan", "start=2147483647 gap=2147483647 times=20"},
-    {"FollowUpPlan", "start=-1e10 times=1"},
-    {"HandoverTemplate", "beds=0"},
-    {"HandoverTemplate", "beds=7.9"},
-    {"HandoverTemplate", "beds=45"},
-    {"HandoverTemplate", "beds=3e9"},
-    {"InfusionCard", "bed=-4 dose=-1.234 volume=-99.7 gtt=-12"},
-    {"InfusionCard", "bed=12.6 dose=0.125001 gtt=33.3"},
-    {"InfusionCard", "gtt=0.1"},
-    {"LabPanels", "panel=2"},
-    {"LabPanels", "panel=3"},
-    {"LabPanels", "panel=4"},
-    {"LabPanels", "panel=5"},
-    {"LabPanels", "panel=0"},
+const CalcCases kCalcCases[] = {
+    {"Peravin", {"w=0", "rate=120 conc=12.5 w=3", "rate=1e308"}},
+    {"BodyMassIndex", {"w=80 h=170"}},
+    {"BradenScale", {"sp=1 mo=1 ac=1 mb=1 nu=1 fs=1", "sp=3 mo=3 ac=3 mb=3 nu=3 fs=2"}},
+    {"Caprini", {"age=3 surg=5 mob=2 rf=2+12+15"}},
+    {"NurseRoster",
+     {"nurses=3 days=3", "nurses=0 days=2", "nurses=2.9 days=4", "nurses=41 days=45", "nurses=3e9 days=10"}},
+    {"DosingTimetable",
+     {"start=22 interval=1.5 times=4", "start=-5 interval=-2 times=31", "start=0.999",
+      "start=7.75 interval=0.25 times=2.9", "start=51539607528 times=1", "start=23 interval=24 times=12",
+      "start=1e300 interval=1e300 times=30"}},
+    {"BloodCollectionOrder", {"kind=2", "kind=3", "kind=4", "kind=5", "kind=6", "kind=0"}},
+    {"CriticalValues", {"kind=2", "kind=3", "kind=4", "kind=5", "kind=6", "kind=0"}},
+    {"HighAlertDrugs", {"kind=2", "kind=3", "kind=0"}},
+    {"CompatibilityCheck",
+     {"drugA=2 drugB=9", "drugA=9 drugB=2", "drugA=6 drugB=3", "drugA=3 drugB=9", "drugA=10 drugB=4", "drugA=5 drugB=9",
+      "drugA=7 drugB=6", "drugA=8 drugB=1", "drugA=8 drugB=8"}},
+    {"FollowUpPlan",
+     {"start=-3 times=2", "gap=0 times=2", "gap=-5 times=2", "start=0 gap=1 times=25", "start=2.9 times=0",
+      "start=0 gap=366 times=2", "start=2147483647 gap=2147483647 times=20", "start=-1e10 times=1"}},
+    {"HandoverTemplate", {"beds=0", "beds=7.9", "beds=45", "beds=3e9"}},
+    {"InfusionCard", {"bed=-4 dose=-1.234 volume=-99.7 gtt=-12", "bed=12.6 dose=0.125001 gtt=33.3", "gtt=0.1"}},
+    {"LabPanels", {"panel=2", "panel=3", "panel=4", "panel=5", "panel=0"}},
 };
 
-// The reports whose dates are counted from today.
-const char* const kCountedFromToday[] = {"FollowUpPlan"};
-
-bool CountedFromToday(const char* program) {
-    for (const char* name : kCountedFromToday)
-        if (std::strcmp(name, program) == 0) return true;
-    return false;
-}
-
-std::string Utf8(const std::wstring& text) {
-    std::vector<char> bytes(text.size() * 4 + 1);
-    int n = ConvertToUtf8(text.c_str(), bytes.data(), static_cast<int>(bytes.size()));
-    return n > 0 ? std::string(bytes.data(), static_cast<size_t>(n - 1)) : std::string();
-}
-
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
-// The length of a date "[-]YYYY-MM-DD" (four year digits at least) at text[at], or 0.
-size_t DateLength(const std::wstring& text, size_t at) {
-    size_t end = at + (text[at] == L'-' ? 1 : 0);
-    size_t digits = end;
-    while (end < text.size() && IsDigit(text[end])) ++end;
-    if (end - digits < 4 || end + 6 > text.size()) return 0;
-    const wchar_t* tail = text.c_str() + end;
-    bool monthDay = tail[0] == L'-' && IsDigit(tail[1]) && IsDigit(tail[2]) && tail[3] == L'-' && IsDigit(tail[4]) &&
-                    IsDigit(tail[5]);
-    return monthDay ? end + 6 - at : 0;
-}
-
-// Each date of text as its distance from today: {today+7}.
+// Each date "[-]YYYY-MM-DD" of text (four year digits at least, not after
+// another digit) as its distance from today: {today+7}.
 std::wstring DatesFromToday(const std::wstring& text, DayNumber today) {
+    static const std::wregex kDate(L"(^|[^0-9])(-?[0-9]{4,})-([0-9]{2})-([0-9]{2})");
     std::wstring marked;
-    for (size_t at = 0; at < text.size();) {
-        size_t length = at > 0 && IsDigit(text[at - 1]) ? 0 : DateLength(text, at);
-        if (length == 0) {
-            marked += text[at++];
-            continue;
-        }
-        std::wstring date = text.substr(at, length);
-        size_t monthAt = length - 5;
-        long long year = std::wcstoll(date.c_str(), nullptr, 10);
-        int month = static_cast<int>(std::wcstol(date.c_str() + monthAt, nullptr, 10));
-        int day = static_cast<int>(std::wcstol(date.c_str() + monthAt + 3, nullptr, 10));
-        DayNumber offset = DayNumberFromDate(static_cast<int32_t>(year), month, day) - today;
+    std::wstring::const_iterator rest = text.begin();
+    for (std::wsregex_iterator date(text.begin(), text.end(), kDate), end; date != end; ++date) {
+        const DayNumber offset =
+            DayNumberFromDate(static_cast<int32_t>(std::stoll(date->str(2))), std::stoi(date->str(3)),
+                              std::stoi(date->str(4))) -
+            today;
         wchar_t mark[48];
         std::swprintf(mark, 48, L"{today%+lld}", static_cast<long long>(offset));
-        marked += mark;
-        at += length;
+        marked += date->prefix().str() + date->str(1) + mark;
+        rest = (*date)[0].second;
     }
-    return marked;
+    return marked + std::wstring(rest, text.end());
 }
 
 // A report's "\r\n" as "\n"; a lone CR or LF stays visible.
@@ -155,12 +82,6 @@ std::string GoldenLines(const std::string& report) {
     return lines;
 }
 
-const ToolDef* ToolOf(const char* program) {
-    for (int t = 0; t < kToolCatalogueCount; ++t)
-        if (std::strcmp(kToolCatalogue[t].program, program) == 0) return kToolCatalogue[t].tool;
-    return nullptr;
-}
-
 DayNumber Today() {
     LocalTime now = ReadLocalTime();
     return DayNumberFromDate(now.year, now.month, now.day);
@@ -169,7 +90,7 @@ DayNumber Today() {
 // The report of one case, or why there is none.
 std::wstring CaseReport(const char* program, const char* arguments) {
     static wchar_t report[kSelfTestReportCapacity];
-    const ToolDef* tool = ToolOf(program);
+    const ToolDef* tool = FindCatalogueTool(program);
     if (!tool) return L"NO SUCH PROGRAM\r\n";
     if (!arguments) {
         BuildSelfTestReport(*tool, report);
@@ -188,7 +109,8 @@ std::string GoldenCase(const char* program, const char* arguments) {
     std::string heading = std::string("== ") + program + (arguments ? std::string(" --calc ") + arguments : " --selftest");
     DayNumber today = Today();
     std::wstring report = CaseReport(program, arguments);
-    if (CountedFromToday(program)) {
+    // The one report whose dates are counted from today.
+    if (std::strcmp(program, "FollowUpPlan") == 0) {
         // A report made across midnight is made again.
         if (Today() != today) {
             today = Today();
@@ -196,16 +118,7 @@ std::string GoldenCase(const char* program, const char* arguments) {
         }
         report = DatesFromToday(report, today);
     }
-    return heading + "\n" + GoldenLines(Utf8(report));
-}
-
-std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    if (start < text.size()) lines.push_back(text.substr(start));
-    return lines;
+    return heading + "\n" + GoldenLines(Utf8Of(report));
 }
 
 }  // namespace
@@ -213,20 +126,24 @@ std::vector<std::string> SplitLines(const std::string& text) {
 std::string GoldenReports() {
     std::string text;
     for (int t = 0; t < kToolCatalogueCount; ++t) text += GoldenCase(kToolCatalogue[t].program, nullptr);
-    for (const CalcCase& c : kCalcCases) text += GoldenCase(c.program, c.arguments);
+    for (const CalcCases& c : kCalcCases)
+        for (const char* arguments : c.arguments) text += GoldenCase(c.program, arguments);
     return text;
 }
 
 std::string FirstGoldenDifference(const std::string& golden, const std::string& made) {
     if (golden == made) return "";
-    std::vector<std::string> expected = SplitLines(golden), actual = SplitLines(made);
+    std::istringstream expected(golden), actual(made);
     std::string heading;
-    for (size_t l = 0;; ++l) {
-        const std::string* e = l < expected.size() ? &expected[l] : nullptr;
-        const std::string* a = l < actual.size() ? &actual[l] : nullptr;
-        if (e && e->rfind("== ", 0) == 0) heading = *e;
-        if (e && a && *e == *a) continue;
-        return heading + "\n  line " + std::to_string(l + 1) + " golden: " + (e ? *e : "(end)") +
-               "\n  line " + std::to_string(l + 1) + " made:   " + (a ? *a : "(end)");
+    for (int l = 1;; ++l) {
+        std::string e, a;
+        const bool moreGolden = static_cast<bool>(std::getline(expected, e));
+        const bool moreMade = static_cast<bool>(std::getline(actual, a));
+        if (!moreGolden) e = "(end)";
+        if (!moreMade) a = "(end)";
+        if (e.rfind("== ", 0) == 0) heading = e;
+        if ((moreGolden || moreMade) && e == a) continue;
+        return heading + "\n  line " + std::to_string(l) + " golden: " + e + "\n  line " + std::to_string(l) +
+               " made:   " + a;
     }
 }

@@ -11,12 +11,13 @@
 #include <cstring>
 #include <string>
 
-#include "engine/tool_catalogue.h"
 #include "shell/headless.h"
 #include "shell/native_command_line.h"
 #include "store/selftest_report.h"
 #include "tests/support/catalogue_table.h"
+#include "tests/support/catalogue_tool.h"
 #include "tests/support/golden_reports.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
@@ -28,10 +29,9 @@ int Usage() {
 }
 
 const ToolDef* FindTool(const char* program) {
-    for (int t = 0; t < kToolCatalogueCount; ++t)
-        if (std::strcmp(kToolCatalogue[t].program, program) == 0) return kToolCatalogue[t].tool;
-    std::fprintf(stderr, "catalogue: no program %s\n", program);
-    return nullptr;
+    const ToolDef* tool = FindCatalogueTool(program);
+    if (!tool) std::fprintf(stderr, "catalogue: no program %s\n", program);
+    return tool;
 }
 
 int SelfTest(const char* program, const char* path) {
@@ -62,16 +62,6 @@ int WriteWhole(const char* path, const std::string& text) {
     return std::fclose(file) == 0 && ok ? 0 : 1;
 }
 
-int WriteReadmeTable(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return Usage();
-    std::string readme;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) readme.append(buffer, n);
-    std::fclose(file);
-    return WriteWhole(path, ReadmeWithToolTable(readme));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -81,7 +71,10 @@ int main(int argc, char** argv) {
         std::fputs(ReadmeToolTableFromCatalogue().c_str(), stdout);
         return 0;
     }
-    if (argc == 3 && std::strcmp(argv[1], "readme-table") == 0) return WriteReadmeTable(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "readme-table") == 0) {
+        if (!FileExists(argv[2])) return Usage();
+        return WriteWhole(argv[2], ReadmeWithToolTable(ReadBytes(argv[2])));
+    }
     if (argc == 3 && std::strcmp(argv[1], "golden") == 0) return WriteWhole(argv[2], GoldenReports());
     return Usage();
 }

@@ -31,86 +31,48 @@ struct Case {
     bool failed;
 };
 
-void ExpectCases(const Case* cases, size_t count, const double* outputs = kOutputValues) {
-    for (size_t i = 0; i < count; ++i) {
-        const Case& c = cases[i];
-        int32_t failed = -1;
-        double value = EvaluateFormula(kTool, c.formula, kInputValues, outputs, &failed);
-        EXPECT_EQ(failed, c.failed ? 1 : 0) << "formula: " << c.formula;
-        if (std::isnan(c.value))
-            EXPECT_TRUE(std::isnan(value)) << "formula: " << c.formula;
-        else
-            EXPECT_DOUBLE_EQ(value, c.value) << "formula: " << c.formula;
-    }
+void Expect(const Case& c, const double* outputs = kOutputValues) {
+    int32_t failed = -1;
+    double value = EvaluateFormula(kTool, c.formula, kInputValues, outputs, &failed);
+    EXPECT_EQ(failed, c.failed ? 1 : 0) << "formula: " << c.formula;
+    if (std::isnan(c.value))
+        EXPECT_TRUE(std::isnan(value)) << "formula: " << c.formula;
+    else
+        EXPECT_DOUBLE_EQ(value, c.value) << "formula: " << c.formula;
 }
 
-#define EXPECT_CASES(table) ExpectCases(table, sizeof(table) / sizeof(table[0]))
-
-TEST(Formula, PrecedenceAndGrouping) {
+// Each formula with its value, and whether the evaluation failed.
+TEST(Formula, ValueAndFailure) {
     const Case cases[] = {
+        // Precedence and grouping.
         {"2+3*4", 14, false}, {"(2+3)*4", 20, false}, {"8/2/2", 2, false},   {"2*3^2", 18, false},
         {"2^3^2", 512, false}, {"-2^2", 4, false},    {"2^-1", 0.5, false},  {"!0^2", 1, false},
         {"10-4-3", 3, false},  {"--3", 3, false},     {"++3", 3, false},     {"-(2+3)", -5, false},
-    };
-    EXPECT_CASES(cases);
-}
-
-TEST(Formula, Remainders) {
-    const Case cases[] = {
+        // Remainders.
         {"7%3", 1, false}, {"-7%3", -1, false}, {"7%-3", 1, false}, {"mod(-7,3)", -1, false},
         {"mod(7,0)", 0, true}, {"7%0", 0, true}, {"7%0+2", 2, true},
-    };
-    EXPECT_CASES(cases);
-}
-
-TEST(Formula, ZeroDivisorsEndTheTerm) {
-    const Case cases[] = {
+        // A zero divisor ends its term.
         {"1/0", 0, true}, {"1/0+5", 5, true}, {"1/0*5", 0, true}, {"1/(2-2)", 0, true},
         {"1/-0", 0, true}, {"3*2/0*7+1", 0, true},
-    };
-    EXPECT_CASES(cases);
-}
-
-TEST(Formula, RejectedForms) {
-    const Case cases[] = {
+        // Forms that are not formulas.
         {"1<2<3", 1, true}, {"a=1", 1, true},  {"2**3", 2, true}, {"2(3)", 2, true},
         {"2x", 2, true},    {"a!1", 1, true},  {"1 2", 1, true},  {")", 0, true},
         {"1+", 1, true},    {"*2", 0, true},   {"1 & 2", 1, true}, {"1 | 2", 1, true},
         {"1< =2", 0, true}, {"1= =1", 1, true},
-    };
-    EXPECT_CASES(cases);
-}
-
-TEST(Formula, Comparisons) {
-    const Case cases[] = {
+        // Comparisons.
         {"1<2", 1, false},  {"2<1", 0, false},   {"2<=2", 1, false}, {"3>=4", 0, false},
         {"2==2", 1, false}, {"2!=2", 0, false},  {"2>1", 1, false},  {"1+1==2", 1, false},
         {"pow(-8,0.5)!=0", 1, false}, {"pow(-8,0.5)==pow(-8,0.5)", 0, false},
         {"pow(-8,0.5)<1", 0, false},  {"pow(-8,0.5)>=1", 0, false},
-    };
-    EXPECT_CASES(cases);
-}
-
-TEST(Formula, Conditional) {
-    const Case cases[] = {
+        // The conditional.
         {"1 ? 2 : 3", 2, false},   {"0 ? 2 : 3", 3, false},       {"1 ? 2 3", 2, true},
         {"0 ? 1/0 : 3", 3, true},  {"0 ? 1 : 0 ? 2 : 4", 4, false}, {"1 ? 1 : 0 ? 2 : 4", 1, false},
         {"0 ? 1 : 0 || 1", 1, false}, {"(1 ? 5 : 6) + 1", 6, false}, {"pow(-1,0.5) ? 2 : 3", 2, false},
-    };
-    EXPECT_CASES(cases);
-}
-
-TEST(Formula, Logic) {
-    const Case cases[] = {
+        // Logic.
         {"0||2", 1, false}, {"0||0", 0, false}, {"2&&0", 0, false}, {"2&&3", 1, false},
         {"!0", 1, false},   {"!5", 0, false},   {"!!5", 1, false},  {"1||1/0", 1, true},
         {"0&&1/0", 0, true}, {"1 || 0 && 0", 1, false}, {"!pow(-1,0.5)", 0, false},
-    };
-    EXPECT_CASES(cases);
-}
-
-TEST(Formula, Functions) {
-    const Case cases[] = {
+        // Functions.
         {"sqrt(-1)", 0, true},   {"sqrt(16)", 4, false},    {"log(0)", 0, true},
         {"log10(-1)", 0, true},  {"log10(1000)", 3, false}, {"round(2.5)", 3, false},
         {"round(-2.5)", -2, false}, {"cbrt(-8)", -2, false}, {"cbrt(64)", 3.9999999999999996, false},
@@ -120,12 +82,7 @@ TEST(Formula, Functions) {
         {"floor(-1.5)", -2, false}, {"ceil(1.2)", 2, false}, {"exp(0)", 1, false},
         {"pow(2,10)", 1024, false}, {"sqrt()", 0, true},    {"sqrt(4", 2, true},
         {"nosuch(1)", 0, true},  {"sqrt (9)", 3, false},    {"log(exp(2))", 2, false},
-    };
-    EXPECT_CASES(cases);
-}
-
-TEST(Formula, Numbers) {
-    const Case cases[] = {
+        // Numbers.
         {"1e3", 1000, false}, {".5", 0.5, false}, {"5.", 5, false}, {"2.5E-4", 2.5e-4, false},
         {"0x10", 16, false},  {".", 0, true},     {"1e400", INFINITY, true}, {"exp(1000)>5", 1, false},
         {"-1e400<0", 1, false}, {"1e400-1e400", NAN, true},
@@ -133,28 +90,12 @@ TEST(Formula, Numbers) {
         {"007", 7, false},    {"5.+1", 6, false}, {"2e+1", 20, false}, {"2e", 2, true},
         {"1e+", 1, true},     {"2e3x", 2000, true}, {"0x", 0, true},   {"1.5.3", 1.5, true},
         {"3in", 3, true},     {"0.e1", 0, false},   {".e1", 0, true},
-    };
-    EXPECT_CASES(cases);
-}
-
-TEST(Formula, Blanks) {
-    const Case cases[] = {
+        // Blanks.
         {"1 +\t2\r\n", 3, false}, {"1\v+2", 1, true}, {"1\f", 1, true},
         {" ( 1 + 2 ) * 3 ", 9, false}, {"2 ^ 3", 8, false}, {"1 <= 2", 1, false},
-    };
-    EXPECT_CASES(cases);
-}
-
-TEST(Formula, EmptyTexts) {
-    const Case cases[] = {{"", 0, true}, {"   ", 0, true}, {"(1+2", 3, true}, {"()", 0, true}};
-    EXPECT_CASES(cases);
-    int32_t failed = 0;
-    EXPECT_EQ(EvaluateFormula(kTool, nullptr, kInputValues, kOutputValues, &failed), 0);
-    EXPECT_EQ(failed, 1);
-}
-
-TEST(Formula, Names) {
-    const Case cases[] = {
+        // Empty texts.
+        {"", 0, true}, {"   ", 0, true}, {"(1+2", 3, true}, {"()", 0, true},
+        // Names.
         {"nosuch", 0, true},
         {"both", 5, false},     // an input key wins over an output key
         {"later", 7, false},
@@ -164,11 +105,13 @@ TEST(Formula, Names) {
         {"A", 0, true},         // keys are case-sensitive
         {"_", 0, true},
     };
-    EXPECT_CASES(cases);
+    for (const Case& c : cases) Expect(c);
+    int32_t failed = 0;
+    EXPECT_EQ(EvaluateFormula(kTool, nullptr, kInputValues, kOutputValues, &failed), 0);
+    EXPECT_EQ(failed, 1);
     // An output not computed yet reads 0 without failing.
     const double zeros[] = {0, 0};
-    const Case notYet[] = {{"later+1", 1, false}};
-    ExpectCases(notYet, 1, zeros);
+    Expect({"later+1", 1, false}, zeros);
 }
 
 TEST(Formula, NestingDeeperThanTheBoundFailsWithZero) {
@@ -201,10 +144,6 @@ TEST(Formula, NestingDeeperThanTheBoundFailsWithZero) {
         EXPECT_EQ(failed, 1) << form.substr(0, 10);
     }
 }
-
-}  // namespace
-
-namespace {
 
 // Numbers take a short path for plain decimals; it must give exactly the
 // double strtod gives, for every length, fraction and magnitude.

@@ -130,17 +130,6 @@ TEST(RecordLine, OneRowWithCellsQuotedWhereTheyMustBe) {
         EXPECT_EQ(RecordLine(row.tool, row.values, row.result, row.verdict, row.time), row.line) << row.name;
 }
 
-TEST(RecordLine, DefaultsOfTheConfiguredToolAreOneRow) {
-    const ToolDef& tool = CatalogueTool("Peravin");
-    double values[kMaxInputs] = {};
-    for (int i = 0; i < tool.inputCount; ++i) values[i] = tool.inputs[i].defaultValue;
-    static CalculationResult run;
-    Calculate(tool, values, &run);
-    EXPECT_EQ(RecordLine(tool, values, run.resultText, run.verdictText),
-              kTime + L",Peravin,输注速度=60,葡萄糖浓度=10,体重=60,\"葡萄糖输注速率：1.67 mg/kg/min\r\n"
-                      L"每日葡萄糖：144.0 g\r\n\",GIR 在合理范围\r\n");
-}
-
 // Nothing is cut: the longest report any tool writes, and the fullest
 // result and verdict, all quotes, are held whole; what cannot be held is
 // not written at all.

@@ -9,8 +9,8 @@
 
 #include "engine/calculation.h"
 #include "engine/text.h"
-#include "engine/tool_catalogue.h"
 #include "reports/report.h"
+#include "tests/support/catalogue_tool.h"
 
 namespace {
 
@@ -44,19 +44,6 @@ ReportRun RunGuarded(const ToolDef& tool, const std::vector<double>& values, int
     return {text.data.data(), verdict.data.data(), level};
 }
 
-std::vector<double> Defaults(const ToolDef& tool) {
-    std::vector<double> values(kMaxInputs);
-    for (int i = 0; i < tool.inputCount; ++i) values[i] = tool.inputs[i].defaultValue;
-    return values;
-}
-
-// Another choice, or the number after the default.
-double OtherValue(const InputField& input) {
-    for (int c = 0; c < input.choiceCount; ++c)
-        if (input.choices[c].value != input.defaultValue) return input.choices[c].value;
-    return input.defaultValue + 1;
-}
-
 // From no room to the whole: a text is cut, never overrun, and the verdict and
 // level stay those of the whole report; the same for the verdict.
 TEST(Reports, EveryReportIsCutAtItsCapacities) {
@@ -64,7 +51,7 @@ TEST(Reports, EveryReportIsCutAtItsCapacities) {
         const ToolDef& tool = *kToolCatalogue[t].tool;
         if (!IsReportTool(tool)) continue;
         SCOPED_TRACE(kToolCatalogue[t].program);
-        const std::vector<double> values = Defaults(tool);
+        const std::vector<double> values = InputValues(tool);
         const ReportRun whole = RunGuarded(tool, values, kResultTextCapacity, kVerdictTextCapacity);
         int32_t wrongAt = 0;
         for (int32_t capacity = 1; capacity <= static_cast<int32_t>(whole.text.size()) + 1 && !wrongAt; ++capacity) {
@@ -79,24 +66,6 @@ TEST(Reports, EveryReportIsCutAtItsCapacities) {
                 wrongAt = -capacity;
         }
         EXPECT_EQ(wrongAt, 0) << "wrong at result (or, negative, verdict) capacity " << wrongAt;
-    }
-}
-
-// A report reads every input its tool offers, by the key the tool gives it:
-// another value of any one of them gives another text.
-TEST(Reports, EveryInputOfAReportToolChangesItsText) {
-    for (int t = 0; t < kToolCatalogueCount; ++t) {
-        const ToolDef& tool = *kToolCatalogue[t].tool;
-        if (!IsReportTool(tool)) continue;
-        SCOPED_TRACE(kToolCatalogue[t].program);
-        const std::vector<double> defaults = Defaults(tool);
-        const std::wstring text = RunGuarded(tool, defaults, kResultTextCapacity, kVerdictTextCapacity).text;
-        for (int i = 0; i < tool.inputCount; ++i) {
-            std::vector<double> values = defaults;
-            values[i] = OtherValue(tool.inputs[i]);
-            EXPECT_NE(RunGuarded(tool, values, kResultTextCapacity, kVerdictTextCapacity).text, text)
-                << tool.inputs[i].key << " is not read";
-        }
     }
 }
 

@@ -69,16 +69,4 @@ TEST(Text, CopyAndFormatCut) {
     EXPECT_EQ(std::wstring(TextOrEmpty(nullptr)), L"");
 }
 
-// A bounded copy leaves a terminator in the last place of the buffer too,
-// whatever the length of what it copied.
-TEST(Text, CopyCutTerminatesTheLastPlace) {
-    const wchar_t* sources[] = {L"", L"ab", L"abcdefghi", L"abcdefghijklmnop", nullptr};
-    for (const wchar_t* source : sources) {
-        Buffer b;
-        CopyCut(b.data, 10, source);
-        EXPECT_EQ(b.data[9], L'\0');
-        EXPECT_EQ(b.data[10], L'#');
-    }
-}
-
 }  // namespace

@@ -31,6 +31,12 @@ bool IsCategory(const wchar_t* category) {
     return false;
 }
 
+int ChineseCharacters(const wchar_t* text) {
+    int count = 0;
+    for (const wchar_t* c = text; c && *c; ++c) count += *c >= 0x4E00 && *c <= 0x9FFF;
+    return count;
+}
+
 TEST(ToolCatalogue, EveryToolKeepsTheModelsInvariants) {
     std::set<int32_t> ids, reportKinds;
     std::set<std::string> programs;
@@ -48,10 +54,37 @@ TEST(ToolCatalogue, EveryToolKeepsTheModelsInvariants) {
         EXPECT_TRUE(tool.inputCount >= 0 && tool.inputCount <= kMaxInputs);
         EXPECT_TRUE(tool.outputCount >= 0 && tool.outputCount <= kMaxOutputs);
         for (int i = 0; i < tool.inputCount; ++i) {
-            EXPECT_TRUE(IsFormulaName(tool.inputs[i].key)) << tool.inputs[i].key;
-            EXPECT_TRUE(tool.inputs[i].label && tool.inputs[i].label[0]);
+            const InputField& input = tool.inputs[i];
+            SCOPED_TRACE(input.key);
+            EXPECT_TRUE(IsFormulaName(input.key));
+            EXPECT_TRUE(input.label && input.label[0]);
             // The record file's columns are comma-separated and unquoted.
-            EXPECT_EQ(std::wcschr(tool.inputs[i].label, L','), nullptr) << "comma in an input label";
+            EXPECT_EQ(std::wcschr(input.label, L','), nullptr) << "comma in an input label";
+            // An accepted range holds its default.
+            if (input.minValue != 0 || input.maxValue != 0) {
+                EXPECT_LT(input.minValue, input.maxValue);
+                EXPECT_TRUE(input.defaultValue >= input.minValue && input.defaultValue <= input.maxValue);
+            }
+            // A choice input lists distinct values in Chinese words and opens
+            // on one of them; a checklist opens with nothing checked and is
+            // the tool's last input.
+            EXPECT_EQ(input.choiceCount > 0, input.choices != nullptr);
+            EXPECT_LE(input.choiceCount, kMaxInputChoices);
+            std::set<double> values;
+            std::set<std::wstring> labels;
+            for (int c = 0; c < input.choiceCount; ++c) {
+                values.insert(input.choices[c].value);
+                labels.insert(input.choices[c].label);
+                EXPECT_GT(ChineseCharacters(input.choices[c].label), 0) << c;
+            }
+            EXPECT_EQ(labels.size(), static_cast<size_t>(input.choiceCount));
+            if (input.multiSelect) {
+                EXPECT_EQ(i, tool.inputCount - 1) << "a checklist is the last input";
+                EXPECT_EQ(input.defaultValue, 0);
+            } else if (input.choiceCount) {
+                EXPECT_EQ(values.size(), static_cast<size_t>(input.choiceCount)) << "two choices of one value";
+                EXPECT_EQ(values.count(input.defaultValue), 1u) << "the default is no choice";
+            }
         }
         for (int i = 0; i < tool.outputCount; ++i) {
             EXPECT_TRUE(IsFormulaName(tool.outputs[i].key)) << tool.outputs[i].key;
@@ -70,22 +103,6 @@ TEST(ToolCatalogue, EveryToolKeepsTheModelsInvariants) {
     }
     // The first eleven report kinds, one tool each.
     EXPECT_EQ(reportKinds, (std::set<int32_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
-    EXPECT_EQ(std::string(kToolCatalogue[0].program), "Peravin");
-    EXPECT_EQ(kToolCatalogue[0].tool->id, 261);
-}
-
-bool HasChinese(const wchar_t* text) {
-    for (const wchar_t* c = text; c && *c; ++c)
-        if (*c >= 0x4E00 && *c <= 0x9FFF) return true;
-    return false;
-}
-
-// Two Chinese characters at least: a verdict says its judgement in words,
-// not only a number.
-bool SaysAJudgement(const wchar_t* verdict) {
-    int count = 0;
-    for (const wchar_t* c = verdict; *c; ++c) count += *c >= 0x4E00 && *c <= 0x9FFF;
-    return count >= 2;
 }
 
 // What the window shows whole: labels of 12 characters beside their box, verdicts of 22 in the verdict
@@ -113,56 +130,11 @@ TEST(ToolCatalogue, EveryTextFitsItsControl) {
         }
         for (int i = 0; i < tool.ruleCount; ++i) {
             EXPECT_LE(std::wcslen(tool.rules[i].verdict), kVerdictCharacters) << "rule " << i;
-            EXPECT_TRUE(SaysAJudgement(tool.rules[i].verdict)) << "rule " << i;
+            // A verdict says its judgement in words, not only a number.
+            EXPECT_GE(ChineseCharacters(tool.rules[i].verdict), 2) << "rule " << i;
             if (tool.rules[i].advice) {
                 EXPECT_LE(std::wcslen(tool.rules[i].advice), kAdviceCharacters) << "rule " << i;
             }
-        }
-    }
-}
-
-// A choice input lists distinct values in Chinese words and opens on one of
-// them; a checklist opens with nothing checked and is the tool's last input.
-TEST(ToolCatalogue, EveryChoiceInputOffersDistinctChineseChoices) {
-    for (int t = 0; t < kToolCatalogueCount; ++t) {
-        const ToolDef& tool = *kToolCatalogue[t].tool;
-        SCOPED_TRACE(kToolCatalogue[t].program);
-        for (int i = 0; i < tool.inputCount; ++i) {
-            const InputField& input = tool.inputs[i];
-            SCOPED_TRACE(input.key);
-            EXPECT_EQ(input.choiceCount > 0, input.choices != nullptr);
-            EXPECT_LE(input.choiceCount, kMaxInputChoices);
-            std::set<double> values;
-            std::set<std::wstring> labels;
-            for (int c = 0; c < input.choiceCount; ++c) {
-                values.insert(input.choices[c].value);
-                labels.insert(input.choices[c].label);
-                EXPECT_TRUE(HasChinese(input.choices[c].label)) << c;
-            }
-            EXPECT_EQ(labels.size(), static_cast<size_t>(input.choiceCount));
-            if (input.multiSelect) {
-                EXPECT_EQ(i, tool.inputCount - 1) << "a checklist is the last input";
-                EXPECT_EQ(input.defaultValue, 0);
-                continue;
-            }
-            EXPECT_EQ(values.size(), static_cast<size_t>(input.choiceCount)) << "two choices of one value";
-            if (input.choiceCount) {
-                EXPECT_EQ(values.count(input.defaultValue), 1u) << "the default is no choice";
-            }
-        }
-    }
-}
-
-// An accepted range holds its default; a choice input's is that of its values.
-TEST(ToolCatalogue, EveryRangeHoldsItsDefault) {
-    for (int t = 0; t < kToolCatalogueCount; ++t) {
-        const ToolDef& tool = *kToolCatalogue[t].tool;
-        SCOPED_TRACE(kToolCatalogue[t].program);
-        for (int i = 0; i < tool.inputCount; ++i) {
-            const InputField& input = tool.inputs[i];
-            if (input.minValue == 0 && input.maxValue == 0) continue;
-            EXPECT_LT(input.minValue, input.maxValue) << input.key;
-            EXPECT_TRUE(input.defaultValue >= input.minValue && input.defaultValue <= input.maxValue) << input.key;
         }
     }
 }

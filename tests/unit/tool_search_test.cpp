@@ -79,18 +79,6 @@ TEST(ToolMatches, QueryWithoutTermsListsEveryTool) {
     for (const wchar_t* query : {L"a", L" \x3000" L"b", L"\x4F53"}) EXPECT_TRUE(HasSearchTerms(query));
 }
 
-// The suite's rows fit the launcher's room, and each tool is listed once.
-TEST(BuildToolRows, ListsEveryToolOfTheSuiteOnce) {
-    ASSERT_LE(kToolCatalogueCount + kToolCategoryCount, kMaxToolRows);
-    ToolRow rows[kMaxToolRows];
-    int count = BuildToolRows(kToolCatalogue, kToolCatalogueCount, kToolCategories, kToolCategoryCount, L"", rows,
-                              kMaxToolRows);
-    std::vector<int> listed(kToolCatalogueCount, 0);
-    for (int r = 0; r < count; ++r)
-        if (IsToolRow(rows[r])) ++listed[rows[r].tool];
-    EXPECT_EQ(listed, std::vector<int>(kToolCatalogueCount, 1));
-}
-
 extern const ToolDef kToolA1, kToolB1, kToolB2, kToolOther;
 const ToolDef kToolA1 = {.id = 1, .title = L"甲一", .category = L"甲", .basis = L""};
 const ToolDef kToolB1 = {.id = 2, .title = L"乙一", .category = L"乙", .basis = L""};

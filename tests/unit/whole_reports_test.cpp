@@ -2,13 +2,11 @@
 // longest, reaches the result box, the clipboard and the self-test whole.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "engine/calculation.h"
-#include "engine/tool_catalogue.h"
 #include "reports/report.h"
 #include "shell/shell_texts.h"
 #include "store/selftest_report.h"
@@ -16,37 +14,21 @@
 
 namespace {
 
-struct LargestReport {
-    const char* program;
-    std::vector<std::pair<const char*, double>> inputs;  // the others keep their defaults
+// Counts at their bounds, numbers at their widest, the longest selector row;
+// the other inputs keep their defaults.
+const std::map<std::string, const char*> kLargestInputs = {
+    {"NurseRoster", "nurses=40 days=31"},
+    {"DosingTimetable", "start=1e300 interval=1e300 times=30"},
+    {"BloodCollectionOrder", "kind=5"},
+    {"CriticalValues", "kind=1"},
+    {"HighAlertDrugs", "kind=4"},
+    {"CompatibilityCheck", "drugA=-2147483648 drugB=-2147483648"},
+    {"FollowUpPlan", "start=-2147483648 gap=2147483647 times=20"},
+    {"SurgicalChecklist", ""},
+    {"HandoverTemplate", "beds=30"},
+    {"InfusionCard", "bed=-2147483648 dose=-1.7e308 volume=-1.7e308 gtt=-5e307"},
+    {"LabPanels", "panel=2"},
 };
-
-// Counts at their bounds, numbers at their widest, the longest selector row.
-const LargestReport kLargestReports[] = {
-    {"NurseRoster", {{"nurses", 40}, {"days", 31}}},
-    {"DosingTimetable", {{"start", 1e300}, {"interval", 1e300}, {"times", 30}}},
-    {"BloodCollectionOrder", {{"kind", 5}}},
-    {"CriticalValues", {{"kind", 1}}},
-    {"HighAlertDrugs", {{"kind", 4}}},
-    {"CompatibilityCheck", {{"drugA", -2147483648.0}, {"drugB", -2147483648.0}}},
-    {"FollowUpPlan", {{"start", -2147483648.0}, {"gap", 2147483647}, {"times", 20}}},
-    {"SurgicalChecklist", {}},
-    {"HandoverTemplate", {{"beds", 30}}},
-    {"InfusionCard", {{"bed", -2147483648.0}, {"dose", -1.7e308}, {"volume", -1.7e308}, {"gtt", -5e307}}},
-    {"LabPanels", {{"panel", 2}}},
-};
-
-std::vector<double> ValuesOf(const ToolDef& tool, const LargestReport& row) {
-    std::vector<double> values(kMaxInputs);
-    size_t found = 0;
-    for (int i = 0; i < tool.inputCount; ++i) {
-        values[i] = tool.inputs[i].defaultValue;
-        for (const auto& [key, value] : row.inputs)
-            if (std::strcmp(tool.inputs[i].key, key) == 0) values[i] = value, ++found;
-    }
-    EXPECT_EQ(found, row.inputs.size()) << "an input the tool does not have";
-    return values;
-}
 
 // The DETAIL field as the self-test writes it: no carriage returns, line
 // feeds as spaces.
@@ -64,25 +46,19 @@ std::wstring DetailOf(const std::wstring& report) {
     return report.substr(start, report.find(L"\r\n", start) - start);
 }
 
-TEST(WholeReports, EveryReportToolHasItsLargestInputs) {
-    for (int t = 0; t < kToolCatalogueCount; ++t) {
-        if (!IsReportTool(*kToolCatalogue[t].tool)) continue;
-        bool listed = false;
-        for (const LargestReport& row : kLargestReports) listed |= std::strcmp(row.program, kToolCatalogue[t].program) == 0;
-        EXPECT_TRUE(listed) << kToolCatalogue[t].program << " has no row of largest inputs";
-    }
-}
-
 TEST(WholeReports, ResultBoxClipboardAndSelfTestHoldTheWholeReport) {
     constexpr int kRoomy = 1 << 16;
     static wchar_t whole[kRoomy], copy[kCopyTextCapacity];
     static CalculationResult run;
     static wchar_t selfTest[kSelfTestReportCapacity];
     wchar_t verdict[kVerdictTextCapacity];
-    for (const LargestReport& row : kLargestReports) {
-        SCOPED_TRACE(row.program);
-        const ToolDef& tool = CatalogueTool(row.program);
-        const std::vector<double> values = ValuesOf(tool, row);
+    for (int t = 0; t < kToolCatalogueCount; ++t) {
+        const ToolDef& tool = *kToolCatalogue[t].tool;
+        if (!IsReportTool(tool)) continue;
+        SCOPED_TRACE(kToolCatalogue[t].program);
+        const auto largest = kLargestInputs.find(kToolCatalogue[t].program);
+        ASSERT_NE(largest, kLargestInputs.end()) << "no row of largest inputs";
+        const std::vector<double> values = InputValues(tool, largest->second);
         RunReport(tool, values.data(), whole, kRoomy, verdict, kVerdictTextCapacity);
         const std::wstring report = whole;
 
@@ -90,9 +66,8 @@ TEST(WholeReports, ResultBoxClipboardAndSelfTestHoldTheWholeReport) {
         EXPECT_EQ(std::wstring(run.resultText), report) << "result box";
         const bool noneChecked[kMaxInputChoices] = {};
         BuildCopyText(tool, values.data(), noneChecked, run, LocalTime{}, copy, kCopyTextCapacity);
-        std::wstring copied = copy;
-        EXPECT_NE(copied.find(L"\r\n" + report + L"\x2014\x2014 " + verdict), std::wstring::npos) << "clipboard";
-
+        EXPECT_NE(std::wstring(copy).find(L"\r\n" + report + L"\x2014\x2014 " + verdict), std::wstring::npos)
+            << "clipboard";
         // The self-test's report with its IN lines, which take room too.
         BuildCalcReport(tool, values.data(), selfTest);
         EXPECT_EQ(DetailOf(selfTest), Flattened(report)) << "report DETAIL";

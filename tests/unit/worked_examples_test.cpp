@@ -4,11 +4,7 @@
 // verdict's level, checked through the calculation run.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "engine/calculation.h"
 #include "tests/support/catalogue_tool.h"
@@ -363,44 +359,17 @@ const WorkedExample kExamples[] = {
     {"ApgarScore", "hr=0 resp=0 tone=1 refl=0 col=0", "score=1", 0, 3},
 };
 
-std::vector<std::pair<std::string, double>> Pairs(const char* text) {
-    std::vector<std::pair<std::string, double>> pairs;
-    std::istringstream words(text);
-    for (std::string word; words >> word;) {
-        size_t equals = word.find('=');
-        EXPECT_NE(equals, std::string::npos) << word;
-        pairs.emplace_back(word.substr(0, equals), std::strtod(word.c_str() + equals + 1, nullptr));
-    }
-    return pairs;
-}
-
-template <typename Field>
-int IndexOfKey(const Field* fields, int count, const std::string& key) {
-    for (int i = 0; i < count; ++i)
-        if (key == fields[i].key) return i;
-    return -1;
-}
-
 TEST(WorkedExamples, EveryExampleOfTheReference) {
     static CalculationResult result;
     for (const WorkedExample& example : kExamples) {
-        const ToolDef& tool = CatalogueTool(example.program);
         SCOPED_TRACE(std::string(example.program) + " " + example.inputs);
-        double inputs[kMaxInputs] = {};
-        for (int i = 0; i < tool.inputCount; ++i) inputs[i] = tool.inputs[i].defaultValue;
-        for (const auto& [key, value] : Pairs(example.inputs)) {
-            int i = IndexOfKey(tool.inputs, tool.inputCount, key);
-            EXPECT_GE(i, 0) << "no input " << key;
-            if (i >= 0) inputs[i] = value;
-        }
-        Calculate(tool, inputs, &result);
+        const ToolDef& tool = CatalogueTool(example.program);
+        Calculate(tool, InputValues(tool, example.inputs).data(), &result);
         EXPECT_EQ(result.failedCount, 0);
-        for (const auto& [key, expected] : Pairs(example.outputs)) {
-            int o = IndexOfKey(tool.outputs, tool.outputCount, key);
-            EXPECT_GE(o, 0) << "no output " << key;
-            if (o >= 0) {
-                EXPECT_NEAR(result.outputValues[o], expected, example.tolerance) << key;
-            }
+        for (const auto& [key, expected] : KeyValues(example.outputs)) {
+            const int o = IndexOfKey(tool.outputs, tool.outputCount, key);
+            ASSERT_GE(o, 0) << "no output " << key;
+            EXPECT_NEAR(result.outputValues[o], expected, example.tolerance) << key;
         }
         EXPECT_EQ(result.level, example.level) << ::testing::PrintToString(std::wstring(result.verdictText));
     }
