@@ -6,6 +6,7 @@
 #include "engine/platform.h"
 #include "engine/text.h"
 #include "store/record_log.h"
+#include "store/utf8_file.h"
 
 namespace {
 
@@ -92,9 +93,5 @@ bool SaveRecentTools(const wchar_t* path, const RecentTools& recent, const Catal
     int cut = TextLength(folder) - TextLength(kRecentName);
     if (cut > 0) folder[cut] = L'\0';
     CreateFolderChain(folder);
-    FILE* file = OpenFile(path, "wb");
-    if (!file) return false;
-    size_t length = std::strlen(text);
-    bool written = std::fwrite(text, 1, length, file) == length;
-    return std::fclose(file) == 0 && written;
+    return WriteFileBytes(path, text, std::strlen(text));
 }

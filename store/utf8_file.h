@@ -1,9 +1,15 @@
-// Whole-text UTF-8 file writes: the text is converted in one call into the
-// caller's staging area, and a text that does not convert whole is not
-// written. Neither writes a byte-order mark or the terminating zero.
+// Whole-file writes: bytes as they are, or a text converted in one call into
+// the caller's staging area to UTF-8, where a text that does not convert
+// whole is not written. None writes a byte-order mark or a terminating zero.
 #pragma once
 
+#include <cstddef>
+
 #include "store/record_file.h"
+
+// Creates or truncates the file at path and writes the bytes. False when the
+// file cannot be opened or not every byte reaches it.
+bool WriteFileBytes(const wchar_t* path, const char* bytes, size_t length);
 
 // Creates or truncates the file at path and writes text. False when the file
 // cannot be opened, the text does not fit the staging area, or not every
