@@ -4,10 +4,11 @@
 // that is missing or cannot be read simply means none.
 #pragma once
 
+#include "engine/platform.h"
 #include "engine/tool_catalogue.h"
 
 constexpr int kMaxRecentTools = 8;
-constexpr int kRecentFileCapacity = 520;
+constexpr int kRecentFileCapacity = kPathCapacity;
 
 struct RecentTools {
     int tools[kMaxRecentTools];  // catalogue indexes

@@ -12,7 +12,7 @@ namespace {
 constexpr int kInputCellCapacity = 256;
 constexpr int kTimeCellCapacity = 32;
 
-constexpr int kFolderChainCapacity = 520;
+constexpr int kFolderChainCapacity = kPathCapacity;
 // The drive, its colon and backslash are never created.
 constexpr int kDrivePrefixLength = 3;
 constexpr char kByteOrderMark[] = {'\xEF', '\xBB', '\xBF'};

@@ -11,7 +11,7 @@
 #include "engine/tool_def.h"
 
 constexpr int kRecordFolderCapacity = 260;
-constexpr int kRecordFileCapacity = 520;
+constexpr int kRecordFileCapacity = kPathCapacity;
 // The whole result and verdict of any tool, even were every character a
 // double quote (written twice), and room for the time, title and inputs.
 constexpr int kRecordLineCapacity = 2 * (kResultTextCapacity + kVerdictTextCapacity) + 4096;
