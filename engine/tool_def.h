@@ -138,6 +138,13 @@ inline bool IsReportTool(const ToolDef& tool) { return tool.report || tool.repor
 // The inputs the window and the commands read: at most kMaxInputs.
 inline int InputRowCount(const ToolDef& tool) { return tool.inputCount < kMaxInputs ? tool.inputCount : kMaxInputs; }
 
+// The index of the choice with this value, or -1.
+inline int ChoiceIndexOf(const InputField& input, double value) {
+    for (int c = 0; c < input.choiceCount; ++c)
+        if (input.choices[c].value == value) return c;
+    return -1;
+}
+
 // The number of entries of a constant table, as a ToolDef count.
 template <typename T, int32_t N>
 constexpr int32_t CountOf(const T (&)[N]) {

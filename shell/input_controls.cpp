@@ -28,12 +28,6 @@ HWND CreateChild(const ShellState& shell, const wchar_t* className, DWORD exStyl
 
 const InputField& InputAt(const ShellState& shell, int index) { return shell.tool->inputs[index]; }
 
-int ChoiceIndexOf(const InputField& input, double value) {
-    for (int c = 0; c < input.choiceCount; ++c)
-        if (input.choices[c].value == value) return c;
-    return -1;
-}
-
 HWND CreateCheckBox(const ShellState& shell, int index, const Box& box) {
     wchar_t entry[kEntryCapacity];
     FormatChoiceEntry(InputAt(shell, index), 1, entry, kEntryCapacity);

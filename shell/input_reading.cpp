@@ -90,11 +90,7 @@ InputProblem ReadChoiceArgument(const InputField& input, const wchar_t* text, do
     if (TextLength(text) > kInputTextLimit) return InputNotAChoice;
     if (input.multiSelect) return ReadCheckedItems(input, text, value);
     double read = 0;
-    if (!ReadInputNumber(text, &read) || !*SkipSpaces(text)) return InputNotAChoice;
-    for (int c = 0; c < input.choiceCount; ++c)
-        if (input.choices[c].value == read) {
-            *value = read;
-            return InputAccepted;
-        }
-    return InputNotAChoice;
+    if (!ReadInputNumber(text, &read) || !*SkipSpaces(text) || ChoiceIndexOf(input, read) < 0) return InputNotAChoice;
+    *value = read;
+    return InputAccepted;
 }

@@ -41,8 +41,8 @@ void AppendInputLine(wchar_t* out, int capacity, const InputField& input, double
         }
         if (!any) AppendCut(out, capacity, L"无");
     } else if (input.choiceCount > 0) {
-        for (int c = 0; c < input.choiceCount; ++c)
-            if (input.choices[c].value == value) AppendCut(out, capacity, input.choices[c].label);
+        const int chosen = ChoiceIndexOf(input, value);
+        if (chosen >= 0) AppendCut(out, capacity, input.choices[chosen].label);
     } else if (input.unit && input.unit[0]) {
         AppendFormatCut(out, capacity, L"%g %ls", value, input.unit);
     } else {
